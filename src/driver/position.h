@@ -1,0 +1,29 @@
+// Where a token, construct or instruction stands: a source file, a line and a column, both from 1.
+// Full integers are kept (no 16-bit packing), so very long files keep exact positions.
+#pragma once
+
+#include <string>
+
+class SRC_FILE;
+class USER_INTERFACE;
+
+struct POSITION {
+  SRC_FILE* source_file = nullptr;
+  int line = 0;
+  int column = 0;
+
+  static POSITION make(SRC_FILE* file, int line, int column) { return POSITION{file, line, column}; }
+  POSITION shifted(int n) const { return POSITION{source_file, line, column + n}; }
+
+  bool operator==(const POSITION&) const = default;
+};
+
+// p and a in the same file, p from a to b in reading order, both ends included.
+bool is_between(const POSITION& p, const POSITION& a, const POSITION& b);
+// b in a's file and line, with a's column <= b's column <= a's column + n.
+bool is_near(const POSITION& a, const POSITION& b, int n);
+// p has a file whose path is path, and p's line is line.
+bool is_at(const POSITION& p, const std::string& path, int line);
+
+// Prints the heading, the source line and a caret under the column; nothing without a file.
+void show(const POSITION& p, USER_INTERFACE& user_interface);
