@@ -40,9 +40,12 @@ class ASM {
   // A wrapper (a breakpoint) answers the object it stands for; plain instructions answer nothing.
   virtual const ASM* wrapped() const { return nullptr; }
 
+ protected:
+  // The ROM slot the object was last put in (-1 before); equals address_of while in the ROM.
+  int32_t placed_address() const { return rom_index_; }
+
  private:
   friend class ROM;
   POSITION position_;
-  // The ROM slot the object was last put in, kept by the ROM so address_of needs no search.
   int32_t rom_index_ = -1;
 };
