@@ -1,6 +1,9 @@
 // Every instruction's 16 bits against the encoding table, written field by field.
 #include "isa/isa_fixture.h"
 
+// The codes are written in the fields of the encoding table.
+// clang-format off
+
 class ENCODING : public ISA_FIXTURE {
  protected:
   void SetUp() override { m.configuration.set_register_count(32); }
@@ -108,3 +111,4 @@ TEST(APPEND_BITS, writes_the_low_bits_most_significant_first) {
   append_bits(text, -2, 3);
   EXPECT_EQ(text, "0101" "110");
 }
+// clang-format on

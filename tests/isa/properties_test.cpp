@@ -79,3 +79,64 @@ TEST_F(ISA_FIXTURE, instructions_keep_their_source_position) {
   EXPECT_EQ(ADD(here, R(1), R(2)).position(), here);
   EXPECT_EQ(RJMP(here, 3).position(), here);
 }
+
+// Instructions that neither jump nor fail: each advances the program counter by one and the
+// clock by its periods.
+TEST_F(ISA_FIXTURE, every_straight_instruction_advances_by_its_clock_periods) {
+  const POSITION p{};
+  REGISTER *a = R(2), *b = R(4);
+  m.ram.allocate(64);  // every address written: no warnings
+  m.rom.append(std::make_unique<PMC>(p, 1));
+  struct ROW {
+    std::unique_ptr<ASM> instruction;
+    int periods;
+  } table[] = {
+      {std::make_unique<ADC>(p, a, b), 1},
+      {std::make_unique<ADD>(p, a, b), 1},
+      {std::make_unique<ADI>(p, a, 1), 1},
+      {std::make_unique<SUB>(p, a, b), 1},
+      {std::make_unique<SUBC_Z>(p, a, b), 1},
+      {std::make_unique<CMP>(p, a, b), 1},
+      {std::make_unique<CMPI>(p, a, 1), 1},
+      {std::make_unique<NEG>(p, a), 1},
+      {std::make_unique<ASM_AND>(p, a, b), 1},
+      {std::make_unique<ASM_OR>(p, a, b), 1},
+      {std::make_unique<EOR>(p, a, b), 1},
+      {std::make_unique<COM>(p, a), 1},
+      {std::make_unique<BITCHG>(p, a, 1), 1},
+      {std::make_unique<BITCLR>(p, a, 1), 1},
+      {std::make_unique<BITSET>(p, a, 1), 1},
+      {std::make_unique<BITST>(p, a, 1), 1},
+      {std::make_unique<ASR>(p, a), 1},
+      {std::make_unique<LSR>(p, a), 1},
+      {std::make_unique<LSL>(p, a), 1},
+      {std::make_unique<ROL>(p, a), 1},
+      {std::make_unique<ROR>(p, a), 1},
+      {std::make_unique<TFR>(p, a, b), 1},
+      {std::make_unique<TFSR>(p, a), 1},
+      {std::make_unique<TTSR>(p, a), 1},
+      {std::make_unique<LDIL>(p, a, 1), 1},
+      {std::make_unique<LDIH>(p, a, 1), 1},
+      {std::make_unique<LD>(p, a, b), 1},
+      {std::make_unique<ST>(p, a, b), 1},
+      {std::make_unique<LDX_INCREMENT>(p, a, b), 1},
+      {std::make_unique<LDX_DECREMENT>(p, a, b), 1},
+      {std::make_unique<STX_INCREMENT>(p, a, b), 1},
+      {std::make_unique<STX_DECREMENT>(p, a, b), 1},
+      {std::make_unique<IN>(p, a, 1, t.error_handler), 1},
+      {std::make_unique<OUT>(p, a, 1, t.error_handler), 1},
+      {std::make_unique<LPM>(p, a, b), 4},
+      {std::make_unique<NOP>(p), 1},
+  };
+  for (const ROW& row : table) {
+    a->value = 1;
+    b->value = 5;
+    m.program_counter.value = 7;
+    const int64_t before = m.clock.periods();
+    row.instruction->execute(m);
+    const std::string name = text_of(*row.instruction);
+    EXPECT_EQ(m.program_counter.value, 8) << name;
+    EXPECT_EQ(m.clock.periods() - before, row.periods) << name;
+  }
+  EXPECT_EQ(t.errors() + t.warnings(), 0);
+}
