@@ -5,7 +5,9 @@
 #include "isa/next_instruction.h"
 
 namespace {
-int32_t fit(const MACHINE& machine, int64_t v) { return sign_extend(v, machine.parameters.data_size); }
+int32_t fit(const MACHINE& machine, int64_t v) {
+  return sign_extend(v, machine.parameters.data_size);
+}
 
 void add(MACHINE& machine, REGISTER& rd, int32_t b, int carry) {
   const int32_t a = rd.value;

@@ -21,12 +21,15 @@ uint16_t ASM_BR::offset_field() const {
   return static_cast<uint16_t>(offset() & ((1 << width) - 1));
 }
 
-uint16_t ASM_BR::code() const { return row().pattern | offset_field(); }
+uint16_t ASM_BR::code() const {
+  return row().pattern | offset_field();
+}
 
 void ASM_BR::check_placement(MACHINE& machine) {
   const int32_t reach = 1 << (row().immediate_width - 1);
   const int32_t o = offset();
-  if (o < -reach || o > reach - 1) machine.error_handler.error_at(position(), "Relative branch too far.");
+  if (o < -reach || o > reach - 1)
+    machine.error_handler.error_at(position(), "Relative branch too far.");
 }
 
 void ASM_BR::append_text(std::string& text, const MACHINE& machine) const {
@@ -41,7 +44,8 @@ void ASM_BR::append_branch_operand(std::string& text, const MACHINE& machine) co
   append_hexadecimal(text, static_cast<uint32_t>(offset()), 2);
   text += " (jump at 0x";
   const bool in_rom = target >= 0 && target < machine.rom.size();
-  append_hexadecimal(text, static_cast<uint32_t>(target), in_rom ? (machine.parameters.pc_width + 3) / 4 : 8);
+  append_hexadecimal(text, static_cast<uint32_t>(target),
+                     in_rom ? (machine.parameters.pc_width + 3) / 4 : 8);
   text += ')';
 }
 
@@ -51,7 +55,9 @@ ASM_BR_IMM::ASM_BR_IMM(POSITION position, char flag, ASM_LABEL* label)
 ASM_BR_IMM::ASM_BR_IMM(POSITION position, char flag, int32_t offset)
     : ASM_BR(position, offset), flag_(flag), flag_bit_(flag_bit(flag)) {}
 
-uint16_t ASM_BR_IMM::code() const { return ASM_BR::code() | flag_bit_ << 7; }
+uint16_t ASM_BR_IMM::code() const {
+  return ASM_BR::code() | flag_bit_ << 7;
+}
 
 void ASM_BR_IMM::append_text(std::string& text, const MACHINE& machine) const {
   append_mnemonic(text);

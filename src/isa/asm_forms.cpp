@@ -14,11 +14,17 @@ void append_register(std::string& text, const REGISTER* r) {
 }
 }  // namespace
 
-void ASM_FORM::append_mnemonic(std::string& text) const { text += row().mnemonic; }
+void ASM_FORM::append_mnemonic(std::string& text) const {
+  text += row().mnemonic;
+}
 
-void ASM_NO_OPERAND::append_text(std::string& text, const MACHINE&) const { append_mnemonic(text); }
+void ASM_NO_OPERAND::append_text(std::string& text, const MACHINE&) const {
+  append_mnemonic(text);
+}
 
-uint16_t ASM_R::code() const { return row().pattern | low_bits(r_->number, row().register_width); }
+uint16_t ASM_R::code() const {
+  return row().pattern | low_bits(r_->number, row().register_width);
+}
 
 void ASM_R::append_text(std::string& text, const MACHINE&) const {
   append_mnemonic(text);

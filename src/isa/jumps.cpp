@@ -110,7 +110,9 @@ void IB1::append_text(std::string& text, const MACHINE&) const {
   append_flag_jump(text, row().mnemonic, flag_, *r_);
 }
 
-void RJMP::execute(MACHINE& machine) { branch_relative(machine, offset(), true, periods); }
+void RJMP::execute(MACHINE& machine) {
+  branch_relative(machine, offset(), true, periods);
+}
 
 void RCALL::execute(MACHINE& machine) {
   push_return_address(machine, *this);

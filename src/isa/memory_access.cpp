@@ -35,7 +35,8 @@ bool is_assembly_source(const POSITION& position) {
 }  // namespace
 
 void LD::execute(MACHINE& machine) {
-  first_->value = machine.ram.read(address_in(machine, *second_), position(), machine.error_handler);
+  first_->value =
+      machine.ram.read(address_in(machine, *second_), position(), machine.error_handler);
   next_instruction(machine, periods);
 }
 
@@ -44,7 +45,8 @@ void LD::append_text(std::string& text, const MACHINE&) const {
 }
 
 void ST::execute(MACHINE& machine) {
-  machine.ram.write(address_in(machine, *second_), first_->value, position(), machine.error_handler);
+  machine.ram.write(address_in(machine, *second_), first_->value, position(),
+                    machine.error_handler);
   next_instruction(machine, periods);
 }
 

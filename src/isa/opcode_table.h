@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+// clang-format off
 enum class OPCODE {
   ADC, ADD, SUB, SUBC, AND, OR, EOR, TFR, CMP, TTSR, TFSR,
   ASR, LSR, LSL, ROL, ROR, NEG, COM,
@@ -16,6 +17,7 @@ enum class OPCODE {
   IJMP, INT, RET, RETI, ICALL, NOP, IEM, IB0, IB1, RB0, RB1, RJMP, RCALL, PMC,
   count
 };
+// clang-format on
 
 struct OPCODE_ROW {
   OPCODE opcode;

@@ -4,7 +4,9 @@
 #include "driver/error_handler.h"
 #include "isa/next_instruction.h"
 
-void NOP::execute(MACHINE& machine) { next_instruction(machine, periods); }
+void NOP::execute(MACHINE& machine) {
+  next_instruction(machine, periods);
+}
 
 // Reports the register it names; takes no clock period, being no instruction of the processor.
 void IEM::execute(MACHINE& machine) {
@@ -24,6 +26,7 @@ void PMC::append_text(std::string& text, const MACHINE&) const {
 
 void PMC::execute(MACHINE& machine) {
   machine.error_handler.error_at(
-      position(), "Attempt to execute Program Constant Memory (PMC).\nThis is not allowed on the simulator.");
+      position(),
+      "Attempt to execute Program Constant Memory (PMC).\nThis is not allowed on the simulator.");
   next_instruction(machine, periods);
 }

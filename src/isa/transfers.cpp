@@ -25,10 +25,14 @@ void check_immediate_register(MACHINE& machine, const ASM& instruction, const RE
   if (r.number <= last_short_register) return;
   ERROR_HANDLER& error_handler = machine.error_handler;
   error_handler.add_position(instruction.position());
-  error_handler.append("Incompatible register R").append(r.number).append(" for LDIL/LDIH.").error();
+  error_handler.append("Incompatible register R")
+      .append(r.number)
+      .append(" for LDIL/LDIH.")
+      .error();
 }
 
-void append_port_text(std::string& text, std::string_view mnemonic, const REGISTER& r, int32_t port) {
+void append_port_text(std::string& text, std::string_view mnemonic, const REGISTER& r,
+                      int32_t port) {
   text += mnemonic;
   text += " R";
   text += std::to_string(r.number);
@@ -59,16 +63,21 @@ void LDIL::execute(MACHINE& machine) {
   next_instruction(machine, periods);
 }
 
-void LDIL::check_placement(MACHINE& machine) { check_immediate_register(machine, *this, *r_); }
+void LDIL::check_placement(MACHINE& machine) {
+  check_immediate_register(machine, *this, *r_);
+}
 
 // Bits of k beyond N - 9 fall above the register's width; with N = 8 nothing changes.
 void LDIH::execute(MACHINE& machine) {
   const int32_t value = (r_->value & 0xFF) | (immediate_ & 0xFF) << 8;
-  if (machine.parameters.data_size > 8) r_->value = sign_extend(value, machine.parameters.data_size);
+  if (machine.parameters.data_size > 8)
+    r_->value = sign_extend(value, machine.parameters.data_size);
   next_instruction(machine, periods);
 }
 
-void LDIH::check_placement(MACHINE& machine) { check_immediate_register(machine, *this, *r_); }
+void LDIH::check_placement(MACHINE& machine) {
+  check_immediate_register(machine, *this, *r_);
+}
 
 IN::IN(POSITION position, REGISTER* rd, int32_t port, ERROR_HANDLER& error_handler)
     : INSTRUCTION(position, rd, checked_port(position, port, error_handler)) {}
@@ -83,7 +92,9 @@ void IN::append_text(std::string& text, const MACHINE&) const {
   append_port_text(text, row().mnemonic, *r_, immediate_);
 }
 
-void IN::check_placement(MACHINE& machine) { check_port_register(machine, *this, *r_); }
+void IN::check_placement(MACHINE& machine) {
+  check_port_register(machine, *this, *r_);
+}
 
 OUT::OUT(POSITION position, REGISTER* rs, int32_t port, ERROR_HANDLER& error_handler)
     : INSTRUCTION(position, rs, checked_port(position, port, error_handler)) {}
@@ -97,4 +108,6 @@ void OUT::append_text(std::string& text, const MACHINE&) const {
   append_port_text(text, row().mnemonic, *r_, immediate_);
 }
 
-void OUT::check_placement(MACHINE& machine) { check_port_register(machine, *this, *r_); }
+void OUT::check_placement(MACHINE& machine) {
+  check_port_register(machine, *this, *r_);
+}

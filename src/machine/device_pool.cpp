@@ -14,7 +14,9 @@ void DEVICE_POOL::zero_inputs_outside_int_range() {
   zero_outside_int_range(input, parameters_.data_size);
 }
 
-void DEVICE_POOL::zero_io_outside_int_range() { zero_outside_int_range(io, parameters_.data_size); }
+void DEVICE_POOL::zero_io_outside_int_range() {
+  zero_outside_int_range(io, parameters_.data_size);
+}
 
 int32_t DEVICE_POOL::read_port(int port) const {
   if (port < 0 || port > last_port) return 0;

@@ -41,8 +41,7 @@ void MACHINE_RAM::write(int64_t address, int32_t value, const POSITION& position
 
 // An invalid address (possible only from callers other than the instructions) is reported
 // like a write to it and reads 0, rather than growing the RAM beyond its size.
-int32_t MACHINE_RAM::read(int64_t address, const POSITION& position,
-                          ERROR_HANDLER& error_handler) {
+int32_t MACHINE_RAM::read(int64_t address, const POSITION& position, ERROR_HANDLER& error_handler) {
   if (!is_valid(address)) {
     write(address, 0, position, error_handler);
     return 0;

@@ -1,5 +1,7 @@
 #include "machine/machine_stack.h"
 
+#include <limits>
+
 #include "driver/error_handler.h"
 
 void MACHINE_STACK::reset() {
@@ -8,7 +10,7 @@ void MACHINE_STACK::reset() {
 }
 
 void MACHINE_STACK::push(int32_t value, const POSITION& position, ERROR_HANDLER& error_handler) {
-  ++pointer;
+  if (pointer < std::numeric_limits<int>::max()) ++pointer;  // endless recursion stays defined
   if (pointer > size_ - 1) {
     error_handler.error_at(position, "Stack overflow.");
     return;

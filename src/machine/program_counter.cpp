@@ -9,7 +9,8 @@ int64_t PROGRAM_COUNTER::address_in(const REGISTER_POOL& registers, const REGIST
   int64_t address = registers.unsigned_value(r);
   if (needs_pair()) {
     const REGISTER* high = registers.next_register(r);
-    if (high != nullptr) address += int64_t{registers.unsigned_value(*high)} << parameters_.data_size;
+    if (high != nullptr)
+      address += int64_t{registers.unsigned_value(*high)} << parameters_.data_size;
   }
   return address;
 }

@@ -32,8 +32,8 @@ class PROGRAM_COUNTER {
   // The ROM address held by register r (and the next one when needs_pair).
   int64_t address_in(const REGISTER_POOL& registers, const REGISTER& r) const;
   // value := address_in(r); "Program counter out of range." when it is not a ROM address.
-  void jump_to_register(const REGISTER_POOL& registers, const REGISTER& r,
-                        const POSITION& position, ERROR_HANDLER& error_handler);
+  void jump_to_register(const REGISTER_POOL& registers, const REGISTER& r, const POSITION& position,
+                        ERROR_HANDLER& error_handler);
 
   // The source position of the instruction at the current address; nullptr beyond the ROM.
   const POSITION* current_position(const MACHINE& machine) const;

@@ -9,12 +9,18 @@
 // The flag's bit in the status word, which is also its 3-bit code in machine words.
 constexpr int flag_bit(char letter) {
   switch (letter) {
-    case 'I': return 7;
-    case 'S': return 4;
-    case 'V': return 3;
-    case 'N': return 2;
-    case 'Z': return 1;
-    default: return 0;
+    case 'I':
+      return 7;
+    case 'S':
+      return 4;
+    case 'V':
+      return 3;
+    case 'N':
+      return 2;
+    case 'Z':
+      return 1;
+    default:
+      return 0;
   }
 }
 

@@ -4,7 +4,7 @@
 #include "machine/test_machine.h"
 
 TEST(PROGRAM_COUNTER, jump_uses_a_pair_when_N_is_below_M) {
-  TEST_MACHINE t;  // N = 8, M = 16
+  TEST_MACHINE t;      // N = 8, M = 16
   t.R(2)->value = -1;  // 0xFF
   t.R(3)->value = 0x12;
   t.machine.program_counter.jump_to_register(t.machine.registers, *t.R(2), {}, t.error_handler);

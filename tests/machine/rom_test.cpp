@@ -21,7 +21,9 @@ class WRAPPER final : public ASM {
   ASM* inner_;
 };
 
-std::unique_ptr<NOP> nop() { return std::make_unique<NOP>(POSITION{}); }
+std::unique_ptr<NOP> nop() {
+  return std::make_unique<NOP>(POSITION{});
+}
 }  // namespace
 
 TEST(ROM, address_of_follows_appends_and_inserts) {
@@ -99,7 +101,7 @@ TEST(ROM, execute_at_outside_the_rom_does_nothing) {
 TEST(ROM, code_word_is_signed_sixteen_bits) {
   TEST_MACHINE t;
   ROM& rom = t.machine.rom;
-  rom.append(nop());                                          // 0xCC00
+  rom.append(nop());  // 0xCC00
   rom.append(std::make_unique<PMC>(POSITION{}, 0x1234));
   rom.append(std::make_unique<PMC>(POSITION{}, 0x8000));
   EXPECT_EQ(rom.code_word(0), 0xCC00 - 0x10000);

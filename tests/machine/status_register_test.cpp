@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "machine/status_register.h"
+
+#include <gtest/gtest.h>
 
 TEST(STATUS_REGISTER, flag_letters_address_their_bits_and_other_letters_address_C) {
   EXPECT_EQ(flag_bit('I'), 7);
