@@ -1,16 +1,20 @@
+// The console interface: text to the standard output; its run builds the project unless a
+// project file was loaded (which built it), then runs it in batch or opens the debugger.
 #include "driver/command_line_interface.h"
 
+#include "driver/batch_run.h"
+#include "driver/console_debugger.h"
 #include "driver/context.h"
 
 void COMMAND_LINE_INTERFACE::put_string(std::string_view text) {
   context_.output.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void COMMAND_LINE_INTERFACE::flush() {
-  context_.output.flush();
-}
+void COMMAND_LINE_INTERFACE::flush() { context_.output.flush(); }
 
-// Nothing can be built or executed yet, so a batch mode ends normally once its files are read.
 int COMMAND_LINE_INTERFACE::run() {
+  if (!context_.project_manager.is_open()) context_.project_manager.update();
+  if (!context_.user_interface.stop) return batch_run(context_);
+  CONSOLE_DEBUGGER(context_).run();
   return 0;
 }

@@ -27,10 +27,15 @@ const POSITION* PROGRAM_COUNTER::current_position(const MACHINE& machine) const 
 }
 
 void PROGRAM_COUNTER::append_line(std::string& text, const MACHINE& machine) const {
+  append_line_at(text, machine, value);
+}
+
+void PROGRAM_COUNTER::append_line_at(std::string& text, const MACHINE& machine,
+                                     int64_t address) const {
   const std::size_t start = text.size();
   text += "PC = ";
-  text += std::to_string(value);
+  text += std::to_string(address);
   while (text.size() - start < 10) text += ' ';
-  machine.rom.append_instruction_text(text, value, machine);
+  machine.rom.append_instruction_text(text, address, machine);
   while (text.size() - start < 40) text += ' ';
 }

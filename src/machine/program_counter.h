@@ -39,6 +39,8 @@ class PROGRAM_COUNTER {
   const POSITION* current_position(const MACHINE& machine) const;
   // "PC = 12" padded to column 10, the instruction's text, padded to column 40.
   void append_line(std::string& text, const MACHINE& machine) const;
+  // The same line for the program counter standing at address.
+  void append_line_at(std::string& text, const MACHINE& machine, int64_t address) const;
 
   void reset() { value = 0; }
 

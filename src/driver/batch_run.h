@@ -1,0 +1,8 @@
+// The -run mode: execute the built program to its end without interaction. Any counted error or
+// warning, from the build or from an instruction, ends the run with status 1.
+#pragma once
+
+struct CONTEXT;
+
+// Answers the process's exit status.
+int batch_run(CONTEXT& context);

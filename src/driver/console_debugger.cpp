@@ -1,0 +1,201 @@
+// The debugger's command language. A command is the first non-blank character of a line; its
+// argument is the whole line without its first character, so "B 12" reads " 12".
+#include "driver/console_debugger.h"
+
+#include <cctype>
+#include <optional>
+#include <sstream>
+
+#include "driver/code_listing.h"
+#include "driver/context.h"
+#include "driver/integer_argument.h"
+#include "machine/breakpoints.h"
+#include "machine/execution.h"
+
+namespace {
+
+constexpr const char* help_text =
+    "(H)elp to view this list.\n(R)egister [number].\n(P)rogram counter.\n(L)ist asm code.\n"
+    "(U)pdate all (re-read all sources files).\n(S)tatus register and Stack.\n"
+    "(M)emory <address> (view RAM word).\n(B)reakpoint <line> (set or unset).\n"
+    "(C)continue execution in -run mode.\n(A)bout bubble <line> <column>.\n(Q)uit.\n"
+    "<CR> step by step execution.\n";
+
+bool is_within_code(const MACHINE& machine) {
+  const int64_t pc = machine.program_counter.value;
+  return pc >= 0 && pc < machine.rom.size();
+}
+
+}  // namespace
+
+void CONSOLE_DEBUGGER::run() {
+  while (!quit_) {
+    write("Tavrel > ");
+    if (!read_line()) break;
+    interpret_line();
+  }
+  write("\n");
+}
+
+bool CONSOLE_DEBUGGER::read_line() {
+  cursor_ = 0;
+  if (!std::getline(context_.input, line_)) {
+    line_.clear();
+    quit_ = true;
+    return false;
+  }
+  if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+  return true;
+}
+
+void CONSOLE_DEBUGGER::interpret_line() {
+  step_on_empty_lines();
+  while (!quit_ && !at_line_end()) {
+    const char c = line_[cursor_];
+    if (c == ' ' || c == '\t') {
+      ++cursor_;
+      continue;
+    }
+    execute_command(c);
+    cursor_ = line_.size();
+  }
+}
+
+// Each empty line steps once: the source line of the instruction, then its description.
+void CONSOLE_DEBUGGER::step_on_empty_lines() {
+  std::string description;
+  while (!quit_ && line_.empty()) {
+    if (const POSITION* position = current_position()) show(*position, context_.user_interface);
+    step(context_.machine, description);
+    write(description);
+    read_line();
+  }
+}
+
+void CONSOLE_DEBUGGER::execute_command(char command) {
+  std::string text;
+  switch (std::toupper(static_cast<unsigned char>(command))) {
+    case 'H':
+    case '?': write(help_text); break;
+    case 'R': show_registers(); break;
+    case 'P': show_program_counter(); break;
+    case 'L': list_code(context_.machine, context_.user_interface); break;
+    case 'U': context_.project_manager.update(); break;
+    case 'S':
+      context_.machine.status.append_display(text);
+      write(text);
+      context_.machine.stack.append_display(text);
+      write(text);
+      break;
+    case 'M': show_memory(); break;
+    case 'B': toggle_breakpoint(); break;
+    case 'C': continue_execution(); break;
+    case 'A': about_bubble(); break;
+    case 'Q': quit_ = true; break;
+    default: write("Unknow command \"" + line_ + "\"\nType H to view command list.\n");
+  }
+}
+
+const POSITION* CONSOLE_DEBUGGER::current_position() const {
+  return context_.machine.program_counter.current_position(context_.machine);
+}
+
+void CONSOLE_DEBUGGER::show_registers() {
+  const REGISTER_POOL& registers = context_.machine.registers;
+  std::string text;
+  if (std::optional<long long> n = parse_integer_argument(argument())) {
+    registers.append_register_line(*n, text);
+    write(text);
+    return;
+  }
+  for (int n = 0; n < registers.register_count(); ++n) {
+    registers.append_register_line(n, text);
+    write(text);
+  }
+}
+
+void CONSOLE_DEBUGGER::show_program_counter() {
+  std::string text;
+  context_.machine.program_counter.append_line(text, context_.machine);
+  write(text + "\n");
+  if (const POSITION* position = current_position()) show(*position, context_.user_interface);
+}
+
+void CONSOLE_DEBUGGER::show_memory() {
+  std::optional<long long> address = parse_integer_argument(argument());
+  if (!address) {
+    write("Bad memory address: " + argument() + "\n");
+    return;
+  }
+  std::string text;
+  context_.machine.ram.append_word_line(text, *address);
+  write(text);
+}
+
+void CONSOLE_DEBUGGER::toggle_breakpoint() {
+  std::optional<long long> line = parse_integer_argument(argument());
+  if (!line) {
+    write("Bad breakpoint line : " + argument() + "\n");
+    return;
+  }
+  const POSITION* position = current_position();
+  if (position == nullptr || position->source_file == nullptr) return;
+  SRC_FILE& file = *position->source_file;
+  ROM& rom = context_.machine.rom;
+  const int n = static_cast<int>(*line);
+  const std::string where = std::to_string(n) + " of \"" + file.path() + "\".\n";
+  if (*line != n) {
+    write("line " + std::to_string(*line) + " is not reachable.\n");
+    return;
+  }
+  switch (breakpoint_state(rom, file, n)) {
+    case -1: write("line " + std::to_string(n) + " is not reachable.\n"); break;
+    case 1:
+      remove_breakpoint(rom, file, n);
+      write("Removing breakpoint at line " + where);
+      break;
+    default:
+      set_breakpoint(rom, file, n);
+      write("Breakpoint at line " + where);
+  }
+}
+
+// Runs until a breakpoint or the end of the code. Only the last step's description is shown,
+// so the loop itself executes without building any text.
+void CONSOLE_DEBUGGER::continue_execution() {
+  MACHINE& machine = context_.machine;
+  bool& stop = context_.user_interface.stop;
+  write("Running...\n");
+  int64_t last_address = machine.program_counter.value;
+  if (is_within_code(machine)) execute_one(machine);  // moves off a breakpoint
+  stop = false;
+  while (!stop && is_within_code(machine)) {
+    last_address = machine.program_counter.value;
+    execute_one(machine);
+  }
+  std::string description;
+  if (stop) {
+    write("Breakpoint reached.\n");
+    machine.program_counter.append_line_at(description, machine, last_address);
+  } else {
+    step(machine, description);
+  }
+  write(description + "\n");
+  stop = true;
+}
+
+// Describing C constructs needs the C front end; until it describes something, the line is empty.
+void CONSOLE_DEBUGGER::about_bubble() {
+  std::istringstream words(argument());
+  long long line = 0;
+  long long column = 0;
+  std::string rest;
+  if (!(words >> line >> column) || (words >> rest)) return;
+  if (current_position() == nullptr) return;
+  write("\n");
+}
+
+void CONSOLE_DEBUGGER::write(const std::string& text) {
+  context_.user_interface.put_string(text);
+  context_.user_interface.flush();
+}

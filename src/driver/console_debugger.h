@@ -1,0 +1,40 @@
+// The -debug prompt: one-letter commands read line by line from the standard input. An empty
+// line steps one instruction; end of input acts as Q, also while stepping.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+struct CONTEXT;
+struct POSITION;
+
+class CONSOLE_DEBUGGER {
+ public:
+  explicit CONSOLE_DEBUGGER(CONTEXT& context) : context_(context) {}
+
+  // Prompts until Q or the end of the input, then writes a newline.
+  void run();
+
+ private:
+  bool read_line();
+  bool at_line_end() const { return cursor_ >= line_.size(); }
+  void interpret_line();
+  void step_on_empty_lines();
+  void execute_command(char command);
+  std::string argument() const { return line_.empty() ? line_ : line_.substr(1); }
+  const POSITION* current_position() const;
+
+  void show_registers();
+  void show_program_counter();
+  void show_memory();
+  void toggle_breakpoint();
+  void continue_execution();
+  void about_bubble();
+
+  void write(const std::string& text);
+
+  CONTEXT& context_;
+  std::string line_;
+  std::size_t cursor_ = 0;
+  bool quit_ = false;
+};

@@ -1,0 +1,45 @@
+#include "isa/binary_text_file.h"
+
+#include <fstream>
+
+#include "driver/error_handler.h"
+#include "machine/hexadecimal.h"
+#include "machine/machine.h"
+#include "project/file_tools.h"
+
+namespace {
+
+std::string header(const MACHINE& machine) {
+  const PROCESSOR_PARAMETERS& p = machine.parameters;
+  return "Tavrel ROM image, processor N=" + std::to_string(p.data_size) +
+         " X=" + std::to_string(p.register_count) + " M=" + std::to_string(p.pc_width) +
+         " L=" + std::to_string(p.ram_address_width) + " Z=" + std::to_string(p.stack_size) +
+         " I=" + std::to_string(p.input_count) + " O=" + std::to_string(p.output_count) +
+         " IO=" + std::to_string(p.io_count) + "\naddress and code (16 bits), words: " +
+         std::to_string(machine.rom.size()) + "\n";
+}
+
+}  // namespace
+
+bool write_binary_text_file(const std::string& path, const MACHINE& machine, FILE_TOOLS& files,
+                            ERROR_HANDLER& error_handler) {
+  std::ofstream file = files.open_write(path);
+  if (!file.is_open()) {
+    error_handler.error_without_position("Unable to create file \"" + path + "\".\n");
+    return false;
+  }
+  const int address_digits = (machine.parameters.pc_width + 3) / 4;
+  std::string text = header(machine);
+  for (int32_t address = 0; address < machine.rom.size(); ++address) {
+    append_hexadecimal(text, static_cast<uint32_t>(address), address_digits);
+    text += ' ';
+    if (const ASM* object = machine.rom.fetch(address))
+      object->append_code(text);
+    else
+      append_bits(text, 0, 16);
+    text += '\n';
+  }
+  file << text;
+  files.close_write(file, path);
+  return true;
+}

@@ -1,0 +1,14 @@
+// The binary text file: the ROM's machine code as text, one word per line. A header of 18 tokens
+// (a title and the processor parameters) and the word count as the 19th token; then for every
+// word its address in hexadecimal and its 16-character code, bit 15 first.
+#pragma once
+
+#include <string>
+
+class MACHINE;
+class FILE_TOOLS;
+class ERROR_HANDLER;
+
+// Answers false after reporting "Unable to create file" when the file cannot be created.
+bool write_binary_text_file(const std::string& path, const MACHINE& machine, FILE_TOOLS& files,
+                            ERROR_HANDLER& error_handler);
