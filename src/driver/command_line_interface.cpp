@@ -10,7 +10,9 @@ void COMMAND_LINE_INTERFACE::flush() {
   context_.output.flush();
 }
 
-// Nothing can be built or executed yet, so a batch mode ends normally once its files are read.
+// A project file that loaded was built as it loaded; otherwise the named sources are built here.
+// Nothing can be executed yet, so a batch mode ends normally once its program is built.
 int COMMAND_LINE_INTERFACE::run() {
+  if (!context_.project_manager.is_open()) context_.project_manager.update();
   return 0;
 }
