@@ -14,7 +14,9 @@ constexpr int end_of_file = std::char_traits<char>::eof();
 // Digits beyond this stop counting: the value is already out of every range.
 constexpr long long number_limit = 1LL << 40;
 
-bool is_separator(int c) { return c == '\0' || c == '\t' || c == '\n' || c == '\r' || c == ' '; }
+bool is_separator(int c) {
+  return c == '\0' || c == '\t' || c == '\n' || c == '\r' || c == ' ';
+}
 
 int32_t as_port_word(long long value) {
   return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));

@@ -80,7 +80,8 @@ TEST_F(TvrParser, empty_source_list_with_indented_brace_reads_back_empty) {
 }
 
 TEST_F(TvrParser, paths_that_are_not_source_files_are_dropped_silently) {
-  EXPECT_TRUE(read(project_text(default_parameters, "   \"notes.txt\",\n   \"a.C\",\n   \"b.h\"\n")));
+  EXPECT_TRUE(
+      read(project_text(default_parameters, "   \"notes.txt\",\n   \"a.C\",\n   \"b.h\"\n")));
   EXPECT_EQ(context.source_paths.paths(), PATHS{"b.h"});
   EXPECT_EQ(errors(), 0);
 }
@@ -103,8 +104,8 @@ TEST_F(TvrParser, every_parameter_is_checked_against_its_range) {
     int line_number;
     int column;
   };
-  const REFUSAL refusals[] = {{"M = \"25\"", 4, 8},  {"L = \"5\"", 5, 7},   {"X = \"9\"", 6, 7},
-                              {"I = \"97\"", 7, 8},  {"O = \"-1\"", 8, 8},  {"IO = \"17\"", 9, 9},
+  const REFUSAL refusals[] = {{"M = \"25\"", 4, 8},  {"L = \"5\"", 5, 7},  {"X = \"9\"", 6, 7},
+                              {"I = \"97\"", 7, 8},  {"O = \"-1\"", 8, 8}, {"IO = \"17\"", 9, 9},
                               {"Z = \"65\"", 10, 8}, {"Z = \"3\"", 10, 7}, {"N = \"\"", 3, 6}};
   for (const REFUSAL& refusal : refusals) {
     TEST_CONTEXT fresh;
