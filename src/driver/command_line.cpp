@@ -7,7 +7,7 @@
 
 #include "driver/context.h"
 #include "driver/integer_argument.h"
-#include "project/project_loader.h"
+#include "project/project_files.h"
 #include "project/source_path_list.h"
 
 struct VALUE_OPTION {
@@ -144,7 +144,9 @@ bool COMMAND_LINE::read_file_argument(const std::string& name) {
   if (is_source_file(name)) {
     context_.source_paths.add_source_file(name);
   } else if (is_project_file(name)) {
-    if (load_project_file(context_, name)) project_loaded_ = true;
+    // A failed load leaves the project closed, whatever an earlier project file brought.
+    project_loaded_ = load_project_file(context_, name);
+    if (!project_loaded_) ++project_file_failures_;
   } else {
     context_.error_output << "Tavrel : \"" << name << "\" : Bad <files ...> argument.\n";
     return false;

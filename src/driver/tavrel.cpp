@@ -27,7 +27,9 @@ int run_batch(CONTEXT& context, COMMAND_LINE& command_line) {
       context.user_interface.stop = true;
       return context.user_interface.current()->run();
     default:
-      return 0;
+      // A project file that failed to load is an error of the run even though the build's
+      // reset forgets it.
+      return command_line.project_file_failures() > 0 ? 1 : 0;
   }
 }
 

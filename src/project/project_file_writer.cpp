@@ -1,0 +1,58 @@
+// Every value is written in decimal between quotes or alone on its line; the source paths are
+// indented by three blanks, separated by commas, and closed by an indented brace.
+#include "project/project_file_writer.h"
+
+#include <fstream>
+
+#include "driver/context.h"
+#include "project/project_file_layout.h"
+
+namespace {
+
+std::string quoted_line(std::string_view key, const std::string& value) {
+  return std::string(key) + " = \"" + value + "\"\n";
+}
+
+std::string source_list_text(const std::vector<std::string>& paths) {
+  std::string text = "src_file_path_list = {\n";
+  for (size_t i = 0; i < paths.size(); ++i) {
+    text += "   \"" + paths[i] + "\"";
+    text += i + 1 < paths.size() ? ",\n" : "\n";
+  }
+  return text + "   }\n";
+}
+
+std::string memory_section_text(std::string_view key, std::span<const int32_t> words) {
+  std::string text = std::string(key) + " = {\n";
+  for (int32_t word : words) text += std::to_string(word) + "\n";
+  return text + "}\n";
+}
+
+}  // namespace
+
+std::string project_file_text(CONTEXT& context) {
+  const PROJECT_MANAGER& project = context.project_manager;
+  MACHINE& machine = context.machine;
+  std::string text = quoted_line("project_name", project.project_name);
+  text += quoted_line("binary_text_file_path", project.binary_text_file_path);
+  for (const PROJECT_PARAMETER& parameter : project_parameters)
+    text += quoted_line(parameter.key, std::to_string(machine.parameters.*parameter.value));
+  text += source_list_text(context.source_paths.paths());
+  for (const PORT_MEMORY_SECTION& section : port_memory_sections)
+    text += memory_section_text(section.key, section.words(machine.devices, machine.parameters));
+  return text;
+}
+
+bool write_project_file(CONTEXT& context) {
+  PROJECT_MANAGER& project = context.project_manager;
+  if (!project.project_path) return false;
+  const std::string path = *project.project_path;
+  std::ofstream file = context.files.open_write(path);
+  if (!file.is_open()) return false;
+  file << project_file_text(context);
+  file.flush();
+  const bool written = file.good();
+  context.files.close_write(file, path);
+  if (written) project.modified = false;
+  return written;
+}

@@ -1,0 +1,14 @@
+// The project file writer: names, the eight parameters, the source list and the port words in
+// one fixed layout, which the reader accepts back. Strings are written as stored, unescaped.
+#pragma once
+
+#include <string>
+
+struct CONTEXT;
+
+// The whole text of the project file for the current project.
+std::string project_file_text(CONTEXT& context);
+
+// Writes the project to its project path and clears `modified`. Answers false, changing
+// nothing, when there is no project path or the file cannot be created.
+bool write_project_file(CONTEXT& context);

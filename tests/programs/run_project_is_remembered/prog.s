@@ -1,0 +1,2 @@
+* does nothing
+        NOP
