@@ -28,6 +28,7 @@ ERROR_HANDLER& ERROR_HANDLER::append(long long value) {
 void ERROR_HANDLER::error() {
   emit("Error");
   ++error_count_;
+  ++total_error_count_;
 }
 
 void ERROR_HANDLER::warning() {

@@ -31,6 +31,8 @@ class ERROR_HANDLER {
 
   int error_count() const { return error_count_; }
   int warning_count() const { return warning_count_; }
+  // Every error since the process started; resets do not clear it.
+  int total_error_count() const { return total_error_count_; }
   const std::optional<POSITION>& first_position() const { return first_position_; }
 
  private:
@@ -40,6 +42,7 @@ class ERROR_HANDLER {
   USER_INTERFACE& user_interface_;
   int error_count_ = 0;
   int warning_count_ = 0;
+  int total_error_count_ = 0;
   std::optional<POSITION> first_position_;
   std::string message_;
   std::vector<POSITION> positions_;

@@ -4,9 +4,11 @@
 
 #include <memory>
 
+#include "driver/code_listing.h"
 #include "driver/command_line.h"
 #include "driver/command_line_interface.h"
 #include "driver/context.h"
+#include "isa/binary_text_file.h"
 
 namespace {
 
@@ -14,6 +16,27 @@ int run_windowed(CONTEXT& context) {
   context.user_interface.stop = true;
   context.error_output << "Tavrel : the windowed mode is not built yet.\n";
   return 1;
+}
+
+// -compile and -asm_list end with status 1 when any error was reported during the command,
+// the loading of a project file included, so that scripts can rely on them.
+int status_of_command(const CONTEXT& context) {
+  return context.error_handler.total_error_count() > 0 ? 1 : 0;
+}
+
+int compile(CONTEXT& context) {
+  PROJECT_MANAGER& project = context.project_manager;
+  project.update();
+  if (context.error_handler.error_count() == 0)
+    write_binary_text_file(project.binary_text_file_path, context.machine, context.files,
+                           context.error_handler);
+  return status_of_command(context);
+}
+
+int list_assembly(CONTEXT& context) {
+  context.project_manager.update();
+  list_code(context.machine, context.user_interface);
+  return status_of_command(context);
 }
 
 int run_batch(CONTEXT& context, COMMAND_LINE& command_line) {
@@ -26,10 +49,10 @@ int run_batch(CONTEXT& context, COMMAND_LINE& command_line) {
     case MODE::debug:
       context.user_interface.stop = true;
       return context.user_interface.current()->run();
+    case MODE::compile:
+      return compile(context);
     default:
-      // A project file that failed to load is an error of the run even though the build's
-      // reset forgets it.
-      return command_line.project_file_failures() > 0 ? 1 : 0;
+      return list_assembly(context);
   }
 }
 

@@ -11,3 +11,10 @@ SRC_FILE* SRC_FILE_REGISTRY::find(const std::string& path) const {
   auto found = files_.find(path);
   return found == files_.end() ? nullptr : found->second.get();
 }
+
+std::vector<SRC_FILE*> SRC_FILE_REGISTRY::all() const {
+  std::vector<SRC_FILE*> files;
+  files.reserve(files_.size());
+  for (const auto& entry : files_) files.push_back(entry.second.get());
+  return files;
+}

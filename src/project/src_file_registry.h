@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "project/src_file.h"
 
@@ -15,6 +16,8 @@ class SRC_FILE_REGISTRY {
   // The record of this path, or null when none was ever requested.
   SRC_FILE* find(const std::string& path) const;
   size_t size() const { return files_.size(); }
+  // Every record, in path order.
+  std::vector<SRC_FILE*> all() const;
 
  private:
   std::map<std::string, std::unique_ptr<SRC_FILE>, std::less<>> files_;
