@@ -23,10 +23,10 @@ enum class READS {
 // What the earlier instruction writes.
 enum WRITES : unsigned {
   WRITES_NONE = 0,
-  WRITES_A = 1,           // its A register
-  WRITES_B = 2,           // its B register
-  WRITES_AFTER_A = 4,     // A + 1, when registers are narrower than 16 bits
-  WRITES_AFTER_B = 8,     // B + 1, when RAM addresses are wider than registers
+  WRITES_A = 1,        // its A register
+  WRITES_B = 2,        // its B register
+  WRITES_AFTER_A = 4,  // A + 1, when registers are narrower than 16 bits
+  WRITES_AFTER_B = 8,  // B + 1, when RAM addresses are wider than registers
   INDEXED_WRITES = WRITES_A | WRITES_B | WRITES_AFTER_B
 };
 
@@ -101,15 +101,22 @@ const HAZARD_ROW& row_for(int number) {
   return unknown_row;
 }
 
-int number_of(const REGISTER* r) { return r != nullptr ? r->number : NO_REGISTER; }
-int after(int r) { return r == NO_REGISTER ? NO_REGISTER : r + 1; }
-bool same(int read, int written) { return read != NO_REGISTER && read == written; }
+int number_of(const REGISTER* r) {
+  return r != nullptr ? r->number : NO_REGISTER;
+}
+int after(int r) {
+  return r == NO_REGISTER ? NO_REGISTER : r + 1;
+}
+bool same(int read, int written) {
+  return read != NO_REGISTER && read == written;
+}
 
 // The registers as the operand form holds them: first and second.
 REGISTER_OPERANDS as_written(const ASM& instruction) {
   if (auto* rr = dynamic_cast<const ASM_RR*>(&instruction))
     return {number_of(rr->first_register()), number_of(rr->second_register())};
-  if (auto* r = dynamic_cast<const ASM_R*>(&instruction)) return {number_of(r->first_register()), NO_REGISTER};
+  if (auto* r = dynamic_cast<const ASM_R*>(&instruction))
+    return {number_of(r->first_register()), NO_REGISTER};
   if (auto* ri = dynamic_cast<const ASM_R_IMM*>(&instruction))
     return {number_of(ri->first_register()), NO_REGISTER};
   return {};

@@ -4,7 +4,9 @@
 
 #include "machine/machine.h"
 
-void ROM::append(std::unique_ptr<ASM> object) { insert(size(), std::move(object)); }
+void ROM::append(std::unique_ptr<ASM> object) {
+  insert(size(), std::move(object));
+}
 
 void ROM::insert(int32_t index, std::unique_ptr<ASM> object) {
   if (index < 0) index = 0;

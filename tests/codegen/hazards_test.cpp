@@ -155,10 +155,10 @@ TEST_F(HAZARDS, indexed_accesses_check_b_against_the_earlier_a_and_both_against_
   EXPECT_FALSE(waits(load, TFR({}, R(3), R(4))));
   EXPECT_TRUE(waits(load, LDX_INCREMENT({}, R(4), R(1))));  // its B written back
   parameters.ram_address_width = 10;
-  EXPECT_TRUE(waits(load, TFR({}, R(3), R(4))));             // B + 1 against the earlier A
-  EXPECT_TRUE(waits(load, LDX_INCREMENT({}, R(4), R(0))));   // R1 is that one's B + 1
-  STX_INCREMENT store({}, R(1), R(2));  // A is R2, B is R1
-  EXPECT_TRUE(waits(store, TFR({}, R(2), R(4))));  // B + 1
+  EXPECT_TRUE(waits(load, TFR({}, R(3), R(4))));            // B + 1 against the earlier A
+  EXPECT_TRUE(waits(load, LDX_INCREMENT({}, R(4), R(0))));  // R1 is that one's B + 1
+  STX_INCREMENT store({}, R(1), R(2));                      // A is R2, B is R1
+  EXPECT_TRUE(waits(store, TFR({}, R(2), R(4))));           // B + 1
   parameters.ram_address_width = 6;
   EXPECT_TRUE(waits(store, TFR({}, R(1), R(4))));
   EXPECT_FALSE(waits(store, TFR({}, R(2), R(4))));  // the address register only against B's rules
