@@ -121,6 +121,7 @@ void FORWARDER::forward(ROM& rom, const PROCESSOR_PARAMETERS& parameters) {
   for (int32_t& target : targets_) target = layout.new_index(target);
   rom.insert_all(layout.take_insertions());
   for (std::size_t k = 0; k < branches_.size(); ++k) branches_[k]->set_target(targets_[k], rom);
+  branches_.clear();  // the ROM may change before the next run
 }
 
 void FORWARDER::clear() {
