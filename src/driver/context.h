@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "codegen/forwarder.h"
 #include "driver/echo.h"
 #include "driver/error_handler.h"
 #include "driver/user_interface.h"
@@ -36,4 +37,5 @@ struct CONTEXT {
   FILE_TOOLS files{echo, error_handler};
   SRC_FILE_REGISTRY source_files;
   PROJECT_MANAGER project_manager{*this};
+  FORWARDER forwarder;
 };

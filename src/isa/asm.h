@@ -39,6 +39,9 @@ class ASM {
 
   // A wrapper (a breakpoint) answers the object it stands for; plain instructions answer nothing.
   virtual const ASM* wrapped() const { return nullptr; }
+  // The same, for those that change the wrapped object in place (the forwarding module re-aims
+  // a wrapped branch). Every ROM object is created non-const, so the cast is sound.
+  ASM* wrapped() { return const_cast<ASM*>(static_cast<const ASM*>(this)->wrapped()); }
 
  protected:
   // The ROM slot the object was last put in (-1 before); equals address_of while in the ROM.

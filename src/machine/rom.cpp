@@ -16,6 +16,27 @@ void ROM::insert(int32_t index, std::unique_ptr<ASM> object) {
   renumber_from(index);
 }
 
+void ROM::insert_all(std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> insertions) {
+  if (insertions.empty()) return;
+  std::vector<ASM*> slots;
+  std::vector<std::unique_ptr<ASM>> owned;
+  slots.reserve(slots_.size() + insertions.size());
+  owned.reserve(slots_.size() + insertions.size());
+  auto next = insertions.begin();
+  for (int32_t old = 0; old <= size(); ++old) {
+    for (; next != insertions.end() && (next->first <= old || old == size()); ++next) {
+      slots.push_back(next->second.get());
+      owned.push_back(std::move(next->second));
+    }
+    if (old == size()) break;
+    slots.push_back(slots_[old]);
+    owned.push_back(std::move(owned_[old]));
+  }
+  slots_ = std::move(slots);
+  owned_ = std::move(owned);
+  renumber_from(0);
+}
+
 int32_t ROM::reserve_empty() {
   slots_.push_back(nullptr);
   owned_.push_back(nullptr);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "isa/asm.h"
@@ -21,6 +22,10 @@ class ROM {
   void append(std::unique_ptr<ASM> object);
   // Inserts before index (index = size() appends); later objects move up one address.
   void insert(int32_t index, std::unique_ptr<ASM> object);
+  // Many inserts at once, in one pass: each object goes before the slot its index names in the
+  // ROM as it stands (indices ascending; several at one index keep their order; an index at or
+  // beyond size() appends). Non-owned slots (breakpoints) move with their owned objects.
+  void insert_all(std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> insertions);
   // Appends an empty slot (shown "??") and answers its address, to be filled later.
   int32_t reserve_empty();
   void fill(int32_t index, std::unique_ptr<ASM> object);

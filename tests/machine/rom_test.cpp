@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "isa/instructions.h"
 #include "machine/test_machine.h"
 
@@ -66,6 +71,82 @@ TEST(ROM, a_wrapped_object_has_the_wrapper_address_until_it_is_put_back) {
   EXPECT_EQ(rom.replace(2, inner), &wrapper);
   EXPECT_EQ(rom.address_of(&wrapper), -1);
   EXPECT_EQ(rom.address_of(inner), 2);
+}
+
+namespace {
+using INSERTIONS = std::vector<std::pair<int32_t, std::unique_ptr<ASM>>>;
+
+std::unique_ptr<PMC> constant(int32_t value) { return std::make_unique<PMC>(POSITION{}, value); }
+
+// The ROM's words as their constants, "." for any other object.
+std::string values(const ROM& rom) {
+  std::string text;
+  for (int32_t i = 0; i < rom.size(); ++i) {
+    const auto* pmc = dynamic_cast<const PMC*>(rom.fetch(i));
+    text += pmc != nullptr ? std::to_string(pmc->value()) : std::string(".");
+    text += ' ';
+  }
+  return text;
+}
+}  // namespace
+
+TEST(ROM, insert_all_places_each_object_before_its_original_index_in_order) {
+  TEST_MACHINE t;
+  ROM& rom = t.machine.rom;
+  for (int v = 0; v < 4; ++v) rom.append(constant(v));
+  INSERTIONS insertions;
+  insertions.emplace_back(0, constant(10));
+  insertions.emplace_back(2, constant(20));
+  insertions.emplace_back(2, constant(21));
+  insertions.emplace_back(4, constant(40));
+  rom.insert_all(std::move(insertions));
+  EXPECT_EQ(values(rom), "10 0 1 20 21 2 3 40 ");
+  for (int32_t i = 0; i < rom.size(); ++i) EXPECT_EQ(rom.address_of(rom.fetch(i)), i) << "slot " << i;
+}
+
+TEST(ROM, insert_all_with_nothing_changes_nothing) {
+  TEST_MACHINE t;
+  ROM& rom = t.machine.rom;
+  rom.append(constant(1));
+  rom.insert_all({});
+  EXPECT_EQ(values(rom), "1 ");
+}
+
+TEST(ROM, insert_all_moves_a_breakpoint_with_the_object_it_wraps) {
+  TEST_MACHINE t;
+  ROM& rom = t.machine.rom;
+  rom.append(constant(1));
+  rom.append(constant(2));
+  rom.append(constant(3));
+  ASM* inner = rom.fetch(1);
+  WRAPPER wrapper(inner);
+  rom.replace(1, &wrapper);
+  INSERTIONS insertions;
+  insertions.emplace_back(1, constant(7));
+  insertions.emplace_back(2, constant(8));
+  rom.insert_all(std::move(insertions));
+  EXPECT_EQ(values(rom), "1 7 . 8 3 ");
+  EXPECT_EQ(rom.fetch(2), &wrapper);
+  EXPECT_EQ(rom.address_of(inner), 2);
+  EXPECT_EQ(rom.address_of(&wrapper), 2);
+  // Putting the instruction back keeps it in the slot its wrapper moved to, still owned.
+  EXPECT_EQ(rom.replace(2, inner), &wrapper);
+  EXPECT_EQ(values(rom), "1 7 2 8 3 ");
+  EXPECT_EQ(rom.address_of(rom.fetch(4)), 4);
+}
+
+TEST(ROM, insert_all_keeps_empty_slots_empty) {
+  TEST_MACHINE t;
+  ROM& rom = t.machine.rom;
+  rom.reserve_empty();
+  rom.append(constant(5));
+  INSERTIONS insertions;
+  insertions.emplace_back(1, constant(6));
+  rom.insert_all(std::move(insertions));
+  EXPECT_EQ(rom.fetch(0), nullptr);
+  EXPECT_EQ(values(rom), ". 6 5 ");
+  rom.fill(0, constant(4));
+  EXPECT_EQ(values(rom), "4 6 5 ");
 }
 
 TEST(ROM, reserved_slots_show_question_marks_and_are_stepped_over) {
