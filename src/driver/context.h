@@ -9,7 +9,9 @@
 #include "driver/error_handler.h"
 #include "driver/user_interface.h"
 #include "machine/machine.h"
+#include "project/file_tools.h"
 #include "project/source_path_list.h"
+#include "project/src_file_registry.h"
 
 struct CONTEXT {
   CONTEXT(std::istream& input, std::ostream& output, std::ostream& error_output,
@@ -30,4 +32,6 @@ struct CONTEXT {
   ERROR_HANDLER error_handler{user_interface};
   MACHINE machine{error_handler, user_interface};
   SOURCE_PATH_LIST source_paths;
+  FILE_TOOLS files{echo, error_handler};
+  SRC_FILE_REGISTRY source_files;
 };

@@ -19,6 +19,15 @@ class DEVICE_POOL {
   std::array<int32_t, port_words> output{};
   std::array<int32_t, io_words> io{};
 
+  static constexpr int last_port = 127;
+
+  // Ports 96 to 127 combine a data word with its direction mask: reads see the input bits,
+  // writes change only the output bits. Ports outside 0 to 127 read 0 and ignore writes.
+  int32_t read_port(int port) const;
+  void write_port(int port, int32_t value);
+  void set_input(int port, int32_t value);
+  bool is_valid_input(int port) const;
+
   void zero_inputs_outside_int_range();
   void zero_io_outside_int_range();
   void zero_outputs() { output.fill(0); }

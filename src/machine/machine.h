@@ -3,10 +3,15 @@
 #pragma once
 
 #include "machine/device_pool.h"
+#include "machine/machine_clock.h"
+#include "machine/machine_ram.h"
 #include "machine/machine_stack.h"
 #include "machine/processor_configuration.h"
 #include "machine/processor_parameters.h"
+#include "machine/program_counter.h"
 #include "machine/register_pool.h"
+#include "machine/rom.h"
+#include "machine/status_register.h"
 
 class ERROR_HANDLER;
 class USER_INTERFACE;
@@ -18,10 +23,19 @@ class MACHINE {
   MACHINE(const MACHINE&) = delete;
   MACHINE& operator=(const MACHINE&) = delete;
 
+  // What a build does first: program counter 0, flags reset, RAM and stack emptied, registers
+  // cleared, clock 0, ROM emptied, output ports 0 and input values kept when they fit N bits.
+  void reset();
+
   PROCESSOR_PARAMETERS parameters;
   REGISTER_POOL registers{parameters};
+  STATUS_REGISTER status;
+  PROGRAM_COUNTER program_counter{parameters};
+  MACHINE_CLOCK clock;
   MACHINE_STACK stack;
+  MACHINE_RAM ram{parameters};
   DEVICE_POOL devices{parameters};
+  ROM rom;
   PROCESSOR_CONFIGURATION configuration{parameters, registers, stack, devices};
 
   ERROR_HANDLER& error_handler;

@@ -1,0 +1,58 @@
+#include "project/file_tools.h"
+
+#include <filesystem>
+#include <iterator>
+
+#include "driver/echo.h"
+#include "driver/error_handler.h"
+#include "project/text_lines.h"
+
+std::ifstream FILE_TOOLS::open_read(const std::string& path) {
+  echo_.echo_string("Trying to read file \"" + path + "\".\n");
+  return std::ifstream(path);
+}
+
+std::ofstream FILE_TOOLS::open_write(const std::string& path) {
+  echo_.echo_string("Trying to write file \"" + path + "\".\n");
+  return std::ofstream(path, std::ios::out | std::ios::trunc);
+}
+
+void FILE_TOOLS::close_read(std::ifstream& file, const std::string& path) {
+  if (!file.is_open()) return;
+  echo_.echo_string("Closing file \"" + path + "\".\n");
+  file.close();
+}
+
+void FILE_TOOLS::close_write(std::ofstream& file, const std::string& path) {
+  if (!file.is_open()) return;
+  echo_.echo_string("Closing file \"" + path + "\".\n");
+  file.close();
+}
+
+void FILE_TOOLS::remove_file(const std::string& path) {
+  if (!file_exists(path)) return;
+  echo_.echo_string("Removing \"" + path + "\".\n");
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
+// Opening a directory for reading succeeds on some systems; it is still not a file to read.
+bool FILE_TOOLS::file_exists(const std::string& path) const {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return false;
+  std::ifstream file(path);
+  return file.is_open();
+}
+
+bool FILE_TOOLS::read_lines(const std::string& path, std::vector<std::string>& lines) {
+  std::ifstream file = open_read(path);
+  if (!file.is_open()) {
+    error_handler_.append("Unable to open file \"" + path + "\".\n");
+    error_handler_.error();
+    return false;
+  }
+  std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  lines = split_lines(contents);
+  close_read(file, path);
+  return true;
+}
