@@ -10,6 +10,7 @@
 #include "driver/user_interface.h"
 #include "machine/machine.h"
 #include "project/file_tools.h"
+#include "project/project_manager.h"
 #include "project/source_path_list.h"
 #include "project/src_file_registry.h"
 
@@ -34,4 +35,5 @@ struct CONTEXT {
   SOURCE_PATH_LIST source_paths;
   FILE_TOOLS files{echo, error_handler};
   SRC_FILE_REGISTRY source_files;
+  PROJECT_MANAGER project_manager{*this};
 };

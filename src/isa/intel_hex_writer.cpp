@@ -144,8 +144,8 @@ void report(ERROR_HANDLER& error_handler, std::string_view what, const std::stri
 // Creates both files, converts the words into each that could be created, and closes them.
 void convert(TOKENS& tokens, int count, const std::string& path, INTEL_HEX_LAYOUT layout,
              FILE_TOOLS& files, ERROR_HANDLER& error_handler) {
-  auto [first_name, second_name] = intel_hex_names(path, layout);
-  std::array<std::string, 2> names{first_name, second_name};
+  std::pair<std::string, std::string> pair = intel_hex_names(path, layout);
+  const std::array<std::string, 2> names{pair.first, pair.second};
   std::array<std::ofstream, 2> outputs;
   for (size_t i = 0; i < names.size(); ++i) {
     outputs[i] = files.open_write(names[i]);

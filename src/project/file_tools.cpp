@@ -7,9 +7,20 @@
 #include "driver/error_handler.h"
 #include "project/text_lines.h"
 
+namespace {
+
+// Some systems open a directory for reading; it is still no file to read.
+std::ifstream open_file(const std::string& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return std::ifstream();
+  return std::ifstream(path);
+}
+
+}  // namespace
+
 std::ifstream FILE_TOOLS::open_read(const std::string& path) {
   echo_.echo_string("Trying to read file \"" + path + "\".\n");
-  return std::ifstream(path);
+  return open_file(path);
 }
 
 std::ofstream FILE_TOOLS::open_write(const std::string& path) {
@@ -36,13 +47,7 @@ void FILE_TOOLS::remove_file(const std::string& path) {
   std::filesystem::remove(path, ignored);
 }
 
-// Opening a directory for reading succeeds on some systems; it is still not a file to read.
-bool FILE_TOOLS::file_exists(const std::string& path) const {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) return false;
-  std::ifstream file(path);
-  return file.is_open();
-}
+bool FILE_TOOLS::file_exists(const std::string& path) const { return open_file(path).is_open(); }
 
 bool FILE_TOOLS::read_lines(const std::string& path, std::vector<std::string>& lines) {
   std::ifstream file = open_read(path);

@@ -15,7 +15,7 @@ inline std::string binary_text_header(const std::string& count_token) {
 }
 
 inline std::string binary_text_word(size_t address, const std::string& code) {
-  char hex[16];
+  char hex[32];
   std::snprintf(hex, sizeof hex, "%04zX", address);
   return std::string(hex) + " " + code + "\n";
 }
