@@ -8,6 +8,7 @@
 #include "driver/echo.h"
 #include "driver/error_handler.h"
 #include "driver/user_interface.h"
+#include "isa/asm_parser.h"
 #include "machine/machine.h"
 #include "project/file_tools.h"
 #include "project/project_manager.h"
@@ -36,4 +37,5 @@ struct CONTEXT {
   FILE_TOOLS files{echo, error_handler};
   SRC_FILE_REGISTRY source_files;
   PROJECT_MANAGER project_manager{*this};
+  ASM_PARSER asm_parser{*this};
 };
