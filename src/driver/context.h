@@ -9,6 +9,7 @@
 #include "driver/echo.h"
 #include "driver/error_handler.h"
 #include "driver/user_interface.h"
+#include "isa/asm_parser.h"
 #include "machine/machine.h"
 #include "project/file_tools.h"
 #include "project/project_manager.h"
@@ -38,4 +39,5 @@ struct CONTEXT {
   SRC_FILE_REGISTRY source_files;
   PROJECT_MANAGER project_manager{*this};
   FORWARDER forwarder;
+  ASM_PARSER asm_parser{*this};
 };
