@@ -49,7 +49,10 @@ class ASM_FILE_CURSOR final : public ASM_CURSOR {
 class ASM_TEXT_CURSOR final : public ASM_CURSOR {
  public:
   ASM_TEXT_CURSOR(std::string text, POSITION start)
-      : text_(std::move(text)), line_(start.line), column_(start.column), file_(start.source_file) {}
+      : text_(std::move(text)),
+        line_(start.line),
+        column_(start.column),
+        file_(start.source_file) {}
 
   char current() const override { return at_end() ? '\0' : text_[index_]; }
   void advance() override;

@@ -28,6 +28,6 @@ class ASM_LABEL_TABLE {
 
  private:
   std::map<std::string, ASM_LABEL*, std::less<>> by_name_;
-  std::vector<ASM_LABEL*> in_order_;                 // this file's labels, first seen first
+  std::vector<ASM_LABEL*> in_order_;               // this file's labels, first seen first
   std::vector<std::unique_ptr<ASM_LABEL>> owned_;  // every label of the build
 };

@@ -162,7 +162,9 @@ constexpr std::array mnemonics{
 };
 // clang-format on
 
-constexpr char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Some mnemonic begins with `prefix` followed by c.
 bool continues_some_mnemonic(std::string_view prefix, char c) {
@@ -192,4 +194,6 @@ const ASM_MNEMONIC* read_mnemonic(ASM_CURSOR& cursor) {
   return spelled(prefix);
 }
 
-std::span<const ASM_MNEMONIC> all_mnemonics() { return mnemonics; }
+std::span<const ASM_MNEMONIC> all_mnemonics() {
+  return mnemonics;
+}

@@ -60,7 +60,7 @@ struct ASM_MNEMONIC {
   AFTER_MNEMONIC after;
   std::string_view no_blank_message = {};
   ASM_BUILDER build = nullptr;
-  ASM_BUILDER build_pre_decrement = nullptr;  // LDX, STX
+  ASM_BUILDER build_pre_decrement = nullptr;   // LDX, STX
   std::string_view missing_plus_message = {};  // LDX, STX
   char flag = 0;                               // the BR aliases
   int32_t low = 0;                             // R_IMMEDIATE range

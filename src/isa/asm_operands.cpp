@@ -16,12 +16,22 @@ namespace {
 
 constexpr uint64_t too_big = uint64_t{1} << 32;  // saturation value of register and port numbers
 constexpr uint64_t first_refused_port = 127;
-constexpr int last_register_from_end = 8;      // RX-1 to RX-8
+constexpr int last_register_from_end = 8;  // RX-1 to RX-8
 
 // Status flag operands: a letter in either case or the flag's digit.
 constexpr std::array<std::pair<char, char>, 12> flag_spellings{{
-    {'C', 'C'}, {'0', 'C'}, {'Z', 'Z'}, {'1', 'Z'}, {'N', 'N'}, {'2', 'N'},
-    {'V', 'V'}, {'3', 'V'}, {'S', 'S'}, {'4', 'S'}, {'I', 'I'}, {'7', 'I'},
+    {'C', 'C'},
+    {'0', 'C'},
+    {'Z', 'Z'},
+    {'1', 'Z'},
+    {'N', 'N'},
+    {'2', 'N'},
+    {'V', 'V'},
+    {'3', 'V'},
+    {'S', 'S'},
+    {'4', 'S'},
+    {'I', 'I'},
+    {'7', 'I'},
 }};
 
 constexpr int digit_value(char c) {
@@ -31,13 +41,14 @@ constexpr int digit_value(char c) {
   return 99;
 }
 
-constexpr bool starts_constant_name(char c) { return is_letter(c) || c == '_'; }
+constexpr bool starts_constant_name(char c) {
+  return is_letter(c) || c == '_';
+}
 
 }  // namespace
 
 ASM_OPERAND_READER::ASM_OPERAND_READER(ASM_CURSOR& cursor, MACHINE& machine,
-                                       const ASM_CONSTANT_TABLE& constants,
-                                       ASM_LABEL_TABLE* labels,
+                                       const ASM_CONSTANT_TABLE& constants, ASM_LABEL_TABLE* labels,
                                        const ASM_MACRO_LOOKUP& macro_lookup)
     : cursor(cursor),
       machine_(machine),
@@ -50,7 +61,9 @@ void ASM_OPERAND_READER::skip_blanks() {
   while (is_blank(cursor.current())) cursor.advance();
 }
 
-void ASM_OPERAND_READER::fail(std::string_view message) { fail_at(cursor.position(), message); }
+void ASM_OPERAND_READER::fail(std::string_view message) {
+  fail_at(cursor.position(), message);
+}
 
 void ASM_OPERAND_READER::fail_at(const POSITION& p, std::string_view message) {
   error_handler_.error_at(p, message);
@@ -125,8 +138,7 @@ REGISTER* ASM_OPERAND_READER::read_address_register() {
     return nullptr;
   }
   cursor.advance();
-  while ((is_blank(cursor.current()) || cursor.current() == '\n'))
-    cursor.advance();
+  while ((is_blank(cursor.current()) || cursor.current() == '\n')) cursor.advance();
   const POSITION start = cursor.position();
   REGISTER* r = read_register();
   if (r == nullptr) return nullptr;
@@ -175,10 +187,17 @@ std::optional<uint32_t> ASM_OPERAND_READER::read_magnitude() {
   if (c == '0') {
     cursor.advance();
     switch (to_upper(cursor.current())) {
-      case 'B': cursor.advance(); return read_digits(2, "Binary immediate value expected.");
-      case 'O': cursor.advance(); return read_digits(8, "Octal immediate value expected.");
-      case 'X': cursor.advance(); return read_digits(16, "Hexadecimal immediate value expected.");
-      default: break;  // a leading zero is still decimal: #017 is 17
+      case 'B':
+        cursor.advance();
+        return read_digits(2, "Binary immediate value expected.");
+      case 'O':
+        cursor.advance();
+        return read_digits(8, "Octal immediate value expected.");
+      case 'X':
+        cursor.advance();
+        return read_digits(16, "Hexadecimal immediate value expected.");
+      default:
+        break;  // a leading zero is still decimal: #017 is 17
     }
   }
   return read_digits(10, "");
@@ -189,7 +208,8 @@ std::optional<uint32_t> ASM_OPERAND_READER::read_digits(int base, std::string_vi
   uint32_t value = 0;
   int count = 0;
   while (digit_value(cursor.current()) < base) {
-    value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit_value(cursor.current()));
+    value =
+        value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit_value(cursor.current()));
     ++count;
     cursor.advance();
   }
@@ -305,8 +325,7 @@ ASM_LABEL* ASM_OPERAND_READER::read_target() {
   }
   const POSITION start = cursor.position();
   std::string name;
-  while ((is_letter(cursor.current()) || is_digit(cursor.current()) ||
-                              cursor.current() == '_')) {
+  while ((is_letter(cursor.current()) || is_digit(cursor.current()) || cursor.current() == '_')) {
     name += cursor.current();
     cursor.advance();
   }

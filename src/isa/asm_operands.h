@@ -24,10 +24,18 @@ struct REGISTER;
 using ASM_MACRO_LOOKUP =
     std::function<std::optional<int32_t>(const std::string& name, const POSITION& position)>;
 
-constexpr bool is_blank(char c) { return c == ' ' || c == '\t'; }
-constexpr bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
-constexpr char to_upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr bool is_blank(char c) {
+  return c == ' ' || c == '\t';
+}
+constexpr bool is_letter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+constexpr bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr char to_upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 class ASM_OPERAND_READER {
  public:

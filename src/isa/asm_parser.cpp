@@ -109,9 +109,13 @@ std::unique_ptr<ASM> ASM_PARSER::parse_mnemonic(ASM_OPERAND_READER& reader) {
   if (!accept_what_follows(*mnemonic, reader)) return nullptr;
   operands.flag = mnemonic->flag;
   switch (mnemonic->form) {
-    case ASM_OPERAND_FORM::CONSTANT_DEFINITION: define_constant(reader); return nullptr;
-    case ASM_OPERAND_FORM::R_ADDRESS_STEP: return read_stepped(*mnemonic, reader, operands);
-    default: break;
+    case ASM_OPERAND_FORM::CONSTANT_DEFINITION:
+      define_constant(reader);
+      return nullptr;
+    case ASM_OPERAND_FORM::R_ADDRESS_STEP:
+      return read_stepped(*mnemonic, reader, operands);
+    default:
+      break;
   }
   if (!read_operands(*mnemonic, reader, operands)) return nullptr;
   return mnemonic->build(operands, context_.error_handler);
@@ -120,8 +124,11 @@ std::unique_ptr<ASM> ASM_PARSER::parse_mnemonic(ASM_OPERAND_READER& reader) {
 bool ASM_PARSER::accept_what_follows(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER& reader) {
   ASM_CURSOR& cursor = reader.cursor;
   switch (mnemonic.after) {
-    case AFTER_MNEMONIC::ANYTHING: return true;
-    case AFTER_MNEMONIC::SKIP_ONE_CHARACTER: cursor.advance(); return true;
+    case AFTER_MNEMONIC::ANYTHING:
+      return true;
+    case AFTER_MNEMONIC::SKIP_ONE_CHARACTER:
+      cursor.advance();
+      return true;
     case AFTER_MNEMONIC::BLANK_ELSE_REGISTER_MESSAGE:
       if (is_blank(cursor.current())) return true;
       reader.fail_register_expected(cursor.position());
@@ -152,8 +159,16 @@ bool ASM_PARSER::read_operands(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER&
     if (form == FORM::R) return true;
     reader.expect_comma();
   }
+  return read_last_operand(mnemonic, reader, o);
+}
+
+// The operand after the register or the flag (or the only one).
+bool ASM_PARSER::read_last_operand(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER& reader,
+                                   ASM_OPERANDS& o) {
+  using FORM = ASM_OPERAND_FORM;
   std::optional<int32_t> value;
-  switch (form) {
+  // clang-format off
+  switch (mnemonic.form) {
     case FORM::RR: return (o.second = reader.read_register()) != nullptr;
     case FORM::R_ADDRESS: return (o.second = reader.read_address_register()) != nullptr;
     case FORM::ADDRESS:
@@ -166,6 +181,7 @@ bool ASM_PARSER::read_operands(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER&
     case FORM::PROGRAM_CONSTANT: value = reader.read_immediate(); break;
     default: return false;
   }
+  // clang-format on
   o.immediate = value.value_or(0);
   return value.has_value();
 }

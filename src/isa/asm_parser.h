@@ -44,6 +44,7 @@ class ASM_PARSER {
   void define_label(ASM_CURSOR& cursor);
   bool accept_what_follows(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER& reader);
   bool read_operands(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER& reader, ASM_OPERANDS& o);
+  bool read_last_operand(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER& reader, ASM_OPERANDS& o);
   std::unique_ptr<ASM> read_stepped(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER& reader,
                                     ASM_OPERANDS& o);
   void define_constant(ASM_OPERAND_READER& reader);

@@ -107,29 +107,32 @@ TEST_F(MnemonicTest, lower_case_mnemonics_and_registers_build_the_same_instructi
   for (const CASE& c : cases) source += " " + lower(c.source) + "\n";
   ASSERT_TRUE(assemble(source)) << output();
   ASSERT_EQ(texts().size(), std::size(cases));
-  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(codes()[i], cases[i].code) << cases[i].source;
+  for (size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(codes()[i], cases[i].code) << cases[i].source;
 }
 
 TEST_F(MnemonicTest, relative_branches_reach_labels_before_and_after_them) {
-  ASSERT_TRUE(assemble("start: NOP\n"
-                       " RJMP start\n"
-                       " RCALL ahead\n"
-                       " RB0 #C,start\n"
-                       "ahead: RB1 #Z,ahead\n"))
+  ASSERT_TRUE(
+      assemble("start: NOP\n"
+               " RJMP start\n"
+               " RCALL ahead\n"
+               " RB0 #C,start\n"
+               "ahead: RB1 #Z,ahead\n"))
       << output();
-  EXPECT_EQ(texts(), (std::vector<std::string>{"NOP", "RJMP #0xFF (jump at 0x0000)",
-                                               "RCALL #0x02 (jump at 0x0004)",
-                                               "RB0 #C,#0xFD (jump at 0x0000)",
-                                               "RB1 #Z,#0x00 (jump at 0x0004)"}));
-  EXPECT_EQ(codes(), (std::vector<std::string>{"1100110000000000", "1110111111111111",
-                                               "1111000000000010", "1101100001111101",
-                                               "1101110010000000"}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{
+                         "NOP", "RJMP #0xFF (jump at 0x0000)", "RCALL #0x02 (jump at 0x0004)",
+                         "RB0 #C,#0xFD (jump at 0x0000)", "RB1 #Z,#0x00 (jump at 0x0004)"}));
+  EXPECT_EQ(codes(),
+            (std::vector<std::string>{"1100110000000000", "1110111111111111", "1111000000000010",
+                                      "1101100001111101", "1101110010000000"}));
 }
 
 TEST_F(MnemonicTest, every_row_of_the_table_is_covered_by_the_cases) {
   std::set<std::string> covered{"RJMP", "RCALL", "RB0", "RB1", "CST"};
-  for (const CASE& c : cases) covered.insert(std::string(c.source).substr(0, std::string(c.source).find(' ')));
-  for (const ASM_MNEMONIC& m : all_mnemonics()) EXPECT_TRUE(covered.count(std::string(m.text))) << m.text;
+  for (const CASE& c : cases)
+    covered.insert(std::string(c.source).substr(0, std::string(c.source).find(' ')));
+  for (const ASM_MNEMONIC& m : all_mnemonics())
+    EXPECT_TRUE(covered.count(std::string(m.text))) << m.text;
 }
 
 TEST(ReadMnemonic, takes_the_longest_mnemonic_the_letters_spell) {
@@ -153,8 +156,8 @@ TEST(ReadMnemonic, stops_on_the_character_that_leads_nowhere) {
   struct {
     const char* text;
     int stop_column;
-  } const rows[] = {{"LOOP", 2}, {"LDI ", 4}, {"BITS", 5}, {"IB2", 3}, {",", 1}, {"(R2)", 1},
-                    {"5", 1},    {"Q", 1},    {"AD", 3}};
+  } const rows[] = {{"LOOP", 2}, {"LDI ", 4}, {"BITS", 5}, {"IB2", 3}, {",", 1},
+                    {"(R2)", 1}, {"5", 1},    {"Q", 1},    {"AD", 3}};
   for (const auto& row : rows) {
     ASM_TEXT_CURSOR cursor(row.text, POSITION::make(nullptr, 1, 1));
     EXPECT_EQ(read_mnemonic(cursor), nullptr) << row.text;
@@ -218,8 +221,8 @@ TEST_F(MnemonicTest, a_mnemonic_that_needs_a_blank_reports_its_own_message_witho
 
 TEST_F(MnemonicTest, CMP_LD_and_IN_skip_the_character_after_them_whatever_it_is) {
   ASSERT_TRUE(assemble(" CMPXR1,R2\n CMP,R1,R2\n LD,R1,(R2)\n LDPR1,(R2)\n IN,R1,5\n")) << output();
-  EXPECT_EQ(texts(), (std::vector<std::string>{"CMP R1,R2", "CMP R1,R2", "LD R1,(R2)",
-                                               "LD R1,(R2)", "IN R1,5"}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"CMP R1,R2", "CMP R1,R2", "LD R1,(R2)", "LD R1,(R2)",
+                                               "IN R1,5"}));
 }
 
 TEST_F(MnemonicTest, IN_skipping_a_register_letter_then_misses_the_register) {

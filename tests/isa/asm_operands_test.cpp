@@ -39,8 +39,8 @@ TEST_F(OperandTest, register_without_number_gives_both_messages) {
 
 TEST_F(OperandTest, register_numbers_not_below_X_are_refused_however_large) {
   expect_error(" ADD R8,R1", register_message(), 6);
-  expect_error(" ADD R4294967296,R1", register_message(), 6);       // 2^32 would wrap to R0
-  expect_error(" ADD R1,R4294967297", register_message(), 9);       // and this one to R1
+  expect_error(" ADD R4294967296,R1", register_message(), 6);  // 2^32 would wrap to R0
+  expect_error(" ADD R1,R4294967297", register_message(), 9);  // and this one to R1
   expect_error(" ADD R99999999999999999999999,R1", register_message(), 6);
 }
 
@@ -93,8 +93,9 @@ TEST_F(OperandTest, stepped_forms_allow_blanks_before_the_plus_and_the_minus) {
 }
 
 TEST_F(OperandTest, immediates_in_every_base_give_the_same_value) {
-  ASSERT_TRUE(assemble(" PMC #0x1F\n PMC #0X1f\n PMC #0b11111\n PMC #0B11111\n PMC #0o37\n"
-                       " PMC #0O37\n PMC #31\n PMC #017\n PMC #0\n"))
+  ASSERT_TRUE(
+      assemble(" PMC #0x1F\n PMC #0X1f\n PMC #0b11111\n PMC #0B11111\n PMC #0o37\n"
+               " PMC #0O37\n PMC #31\n PMC #017\n PMC #0\n"))
       << output();
   EXPECT_EQ(texts(), (std::vector<std::string>{"#31 (PMC)", "#31 (PMC)", "#31 (PMC)", "#31 (PMC)",
                                                "#31 (PMC)", "#31 (PMC)", "#31 (PMC)", "#17 (PMC)",
@@ -112,8 +113,9 @@ TEST_F(OperandTest, immediate_sign_must_follow_the_hash_at_once) {
 }
 
 TEST_F(OperandTest, immediates_wrap_to_32_bits) {
-  ASSERT_TRUE(assemble(" PMC #4294967297\n PMC #0xFFFFFFFF\n PMC #-2147483648\n PMC #2147483648\n"
-                       " PMC #99999999999\n PMC #0x123456789\n PMC #-0x80000001\n"))
+  ASSERT_TRUE(
+      assemble(" PMC #4294967297\n PMC #0xFFFFFFFF\n PMC #-2147483648\n PMC #2147483648\n"
+               " PMC #99999999999\n PMC #0x123456789\n PMC #-0x80000001\n"))
       << output();
   // 99999999999 - 23 * 2^32 = 1215752191; 0x23456789 = 591751049; -(2^31 + 1) wraps to 2^31 - 1.
   EXPECT_EQ(texts(), (std::vector<std::string>{"#1 (PMC)", "#-1 (PMC)", "#-2147483648 (PMC)",
@@ -152,16 +154,18 @@ TEST_F(OperandTest, immediate_range_bounds_themselves_are_accepted) {
 
 TEST_F(OperandTest, constants_and_the_two_predefined_names) {
   machine().parameters.data_size = 16;
-  ASSERT_TRUE(assemble(" CST SIZE #10\n LDIL R1,#SIZE\n PMC #-SIZE\n PMC #_TAVREL_N\n"
-                       " PMC #_TAVREL_X\n"))
+  ASSERT_TRUE(
+      assemble(" CST SIZE #10\n LDIL R1,#SIZE\n PMC #-SIZE\n PMC #_TAVREL_N\n"
+               " PMC #_TAVREL_X\n"))
       << output();
   EXPECT_EQ(texts(),
             (std::vector<std::string>{"LDIL R1,#10", "#-10 (PMC)", "#16 (PMC)", "#8 (PMC)"}));
 }
 
 TEST_F(OperandTest, a_constant_hides_a_predefined_name_and_is_overwritten_by_a_later_CST) {
-  ASSERT_TRUE(assemble(" CST _TAVREL_N #3\n PMC #_TAVREL_N\n CST A #1\n CST A #2\n PMC #A\n"
-                       " CST B #A\n PMC #B\n"))
+  ASSERT_TRUE(
+      assemble(" CST _TAVREL_N #3\n PMC #_TAVREL_N\n CST A #1\n CST A #2\n PMC #A\n"
+               " CST B #A\n PMC #B\n"))
       << output();
   EXPECT_EQ(texts(), (std::vector<std::string>{"#3 (PMC)", "#2 (PMC)", "#2 (PMC)"}));
 }
@@ -227,9 +231,10 @@ TEST_F(OperandTest, port_constant_outside_0_to_127_is_refused_by_the_instruction
 }
 
 TEST_F(OperandTest, every_spelling_of_the_status_flags) {
-  ASSERT_TRUE(assemble(" IB0 #C,(R0)\n IB0 #c,(R0)\n IB0 #0,(R0)\n IB0 #z,(R0)\n IB0 #1,(R0)\n"
-                       " IB0 #n,(R0)\n IB0 #2,(R0)\n IB0 #v,(R0)\n IB0 #3,(R0)\n IB0 #s,(R0)\n"
-                       " IB0 #4,(R0)\n IB0 #i,(R0)\n IB1 # 7 ,(R0)\n"))
+  ASSERT_TRUE(
+      assemble(" IB0 #C,(R0)\n IB0 #c,(R0)\n IB0 #0,(R0)\n IB0 #z,(R0)\n IB0 #1,(R0)\n"
+               " IB0 #n,(R0)\n IB0 #2,(R0)\n IB0 #v,(R0)\n IB0 #3,(R0)\n IB0 #s,(R0)\n"
+               " IB0 #4,(R0)\n IB0 #i,(R0)\n IB1 # 7 ,(R0)\n"))
       << output();
   EXPECT_EQ(texts(), (std::vector<std::string>{
                          "IB0 #C,(R0)", "IB0 #C,(R0)", "IB0 #C,(R0)", "IB0 #Z,(R0)", "IB0 #Z,(R0)",
