@@ -29,6 +29,7 @@ struct CommandLineProject : testing::Test {
     std::filesystem::create_directory("icones");
     SCRATCH_DIRECTORY::write("good.tvr", project_with_one_source);
     SCRATCH_DIRECTORY::write("bad.tvr", "project_name = \"p\"\nN");
+    SCRATCH_DIRECTORY::write("in_project.s", "  NOP\n");
   }
 
   // Reads the options and the file arguments as a batch mode does, without running the mode.

@@ -11,10 +11,19 @@
 
 #include "driver/context.h"
 #include "driver/tavrel.h"
+#include "support/temporary_directory.h"
 
 namespace {
 
+// An empty assembly file: it builds to an empty program, so every batch mode ends with 0.
+struct EMPTY_PROGRAM {
+  TEMPORARY_DIRECTORY directory;
+  const std::string path = directory.write("a.s", "");
+};
+
 struct COMMAND_LINE_RUN : testing::Test {
+  EMPTY_PROGRAM program;
+  const std::string a_s = program.path;
   std::istringstream input;
   std::ostringstream output;
   std::ostringstream error_output;
@@ -25,17 +34,17 @@ struct COMMAND_LINE_RUN : testing::Test {
 };
 
 TEST_F(COMMAND_LINE_RUN, register_count_defaults_to_eight) {
-  EXPECT_EQ(run({"-run", "a.s"}), 0);
+  EXPECT_EQ(run({"-run", a_s}), 0);
   EXPECT_EQ(parameters().register_count, 8);
 }
 
 TEST_F(COMMAND_LINE_RUN, last_register_count_wins) {
-  EXPECT_EQ(run({"-X", "16", "-X", "8", "-run", "a.c"}), 0);
+  EXPECT_EQ(run({"-X", "16", "-X", "8", "-run", a_s}), 0);
   EXPECT_EQ(parameters().register_count, 8);
 }
 
 TEST_F(COMMAND_LINE_RUN, value_options_set_the_processor_configuration) {
-  EXPECT_EQ(run({"-N", "12", "-M", "20", "-L", "6", "-X", "24", "-compile", "a.s"}), 0);
+  EXPECT_EQ(run({"-N", "12", "-M", "20", "-L", "6", "-X", "24", "-asm_list", a_s}), 0);
   EXPECT_EQ(parameters().data_size, 12);
   EXPECT_EQ(parameters().pc_width, 20);
   EXPECT_EQ(parameters().ram_address_width, 6);
@@ -64,7 +73,8 @@ TEST(CommandLineValues, each_option_accepts_exactly_its_allowed_values) {
       std::istringstream input;
       std::ostringstream output, error_output;
       CONTEXT context(input, output, error_output, "/start");
-      int status = run_tavrel(context, {option.flag, std::to_string(value), "-run", "a.s"});
+      EMPTY_PROGRAM program;
+      int status = run_tavrel(context, {option.flag, std::to_string(value), "-run", program.path});
       std::string flag = option.flag;
       if (option.allowed(value)) {
         EXPECT_EQ(status, 0) << flag << " " << value;
@@ -89,14 +99,14 @@ TEST_F(COMMAND_LINE_RUN, verbose_alone_turns_the_echo_on_in_the_windowed_mode) {
 }
 
 TEST_F(COMMAND_LINE_RUN, echo_stays_off_without_the_exact_verbose_flag) {
-  EXPECT_EQ(run({"-run", "a.s"}), 0);
+  EXPECT_EQ(run({"-run", a_s}), 0);
   EXPECT_FALSE(context.echo.verbose);
   EXPECT_EQ(run({"-Verbose"}), 1);
   EXPECT_FALSE(context.echo.verbose);
 }
 
 TEST_F(COMMAND_LINE_RUN, source_files_join_the_list_in_command_line_order) {
-  EXPECT_EQ(run({"-compile", "b.s", "a.c", "lib.h"}), 0);
+  run({"-asm_list", "b.s", "a.c", "lib.h"});
   EXPECT_EQ(context.source_paths.paths(), (std::vector<std::string>{"b.s", "a.c", "lib.h"}));
 }
 
@@ -106,7 +116,7 @@ TEST_F(COMMAND_LINE_RUN, files_before_a_bad_file_argument_are_kept) {
 }
 
 TEST_F(COMMAND_LINE_RUN, batch_mode_installs_the_console_interface_on_standard_output) {
-  EXPECT_EQ(run({"-asm_list", "a.s"}), 0);
+  EXPECT_EQ(run({"-asm_list", a_s}), 0);
   ASSERT_NE(context.user_interface.current(), nullptr);
   context.user_interface.put_string("listed");
   EXPECT_EQ(output.str(), "listed");
@@ -114,9 +124,9 @@ TEST_F(COMMAND_LINE_RUN, batch_mode_installs_the_console_interface_on_standard_o
 
 TEST_F(COMMAND_LINE_RUN, run_clears_the_stop_flag_and_debug_sets_it) {
   context.user_interface.stop = true;
-  EXPECT_EQ(run({"-run", "a.s"}), 0);
+  EXPECT_EQ(run({"-run", a_s}), 0);
   EXPECT_FALSE(context.user_interface.stop);
-  EXPECT_EQ(run({"-debug", "a.s"}), 0);
+  EXPECT_EQ(run({"-debug", a_s}), 0);
   EXPECT_TRUE(context.user_interface.stop);
 }
 

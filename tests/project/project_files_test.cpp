@@ -33,7 +33,10 @@ struct ProjectFiles : testing::Test {
   CONTEXT& context = test.context;
   PROJECT_MANAGER& project = context.project_manager;
 
-  ProjectFiles() { std::filesystem::create_directory("icones"); }
+  ProjectFiles() {
+    std::filesystem::create_directory("icones");
+    SCRATCH_DIRECTORY::write("blink.s", "  NOP\n");
+  }
 
   std::string last_project() const { return SCRATCH_DIRECTORY::read(context.last_project_file); }
   bool last_project_exists() const { return std::filesystem::exists(context.last_project_file); }
@@ -82,6 +85,17 @@ TEST_F(ProjectFiles, loading_is_echoed_step_by_step_in_verbose_mode) {
   EXPECT_EQ(test.take_output(), "Removing \"" + last + "\".\n" +
                                     "Trying to read file \"blink.tvr\".\n"
                                     "Closing file \"blink.tvr\".\n"
+                                    "Update started (project_manager).\n"
+                                    "(1) Loading source file(s)...\n"
+                                    "File \"blink.s\" found in \"blink.s\".\n"
+                                    "Trying to read file \"blink.s\".\n"
+                                    "Closing file \"blink.s\".\n"
+                                    "Assembly file provided.\n"
+                                    "(5) Low level asm optimization (not yet implemented).\n"
+                                    "(6) Forwarding module done.\n"
+                                    "ROM used: 1 words of 16 bits.\n"
+                                    "RAM used: 0 word(s) of 10 bits.\n"
+                                    "Update done (project_manager).\n"
                                     "Trying to write file \"" +
                                     last + "\".\n" + "Closing file \"" + last + "\".\n");
 }
