@@ -44,6 +44,13 @@ struct SIZE {
   int n, x, m, l;
 };
 
+void configure(CONTEXT& context, const SIZE& size) {
+  context.machine.configuration.set_data_size(size.n);
+  context.machine.configuration.set_register_count(size.x);
+  context.machine.configuration.set_pc_width(size.m);
+  context.machine.configuration.set_ram_address_width(size.l);
+}
+
 TEST(RandomProgram, assembler_pipeline_and_simulator_survive_random_text) {
   const SIZE sizes[] = {{8, 8, 16, 6}, {16, 32, 24, 16}, {10, 12, 20, 9}, {8, 16, 24, 16}};
   std::mt19937 random(20261208);
@@ -52,10 +59,7 @@ TEST(RandomProgram, assembler_pipeline_and_simulator_survive_random_text) {
     const SIZE& size = sizes[round % 4];
     TEST_CONTEXT test;
     CONTEXT& context = test.context;
-    context.machine.configuration.set_data_size(size.n);
-    context.machine.configuration.set_register_count(size.x);
-    context.machine.configuration.set_pc_width(size.m);
-    context.machine.configuration.set_ram_address_width(size.l);
+    configure(context, size);
     // Labels start in column 1 only when a line begins with a letter; both kinds occur.
     std::string path = directory.write("r" + std::to_string(round) + ".s", random_text(random));
     context.source_paths.add_source_file(path);
@@ -115,10 +119,7 @@ TEST(RandomProgram, simulator_survives_random_valid_programs) {
     const SIZE& size = sizes[round % 6];
     TEST_CONTEXT test;
     CONTEXT& context = test.context;
-    context.machine.configuration.set_data_size(size.n);
-    context.machine.configuration.set_register_count(size.x);
-    context.machine.configuration.set_pc_width(size.m);
-    context.machine.configuration.set_ram_address_width(size.l);
+    configure(context, size);
     context.machine.configuration.set_stack_size(4 + round % 61);
     std::string path = directory.write("v" + std::to_string(round) + ".s",
                                        random_program(random, size.x));

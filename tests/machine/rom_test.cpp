@@ -7,24 +7,10 @@
 
 #include "isa/instructions.h"
 #include "machine/test_machine.h"
+#include "support/wrapper_stub.h"
 
 namespace {
-// Stands in a ROM slot for another object, as a breakpoint does.
-class WRAPPER final : public ASM {
- public:
-  explicit WRAPPER(ASM* inner) : ASM(inner->position()), inner_(inner) {}
-  void execute(MACHINE&) override {}
-  uint16_t code() const override { return inner_->code(); }
-  void append_text(std::string& text, const MACHINE& machine) const override {
-    text += "* ";
-    inner_->append_text(text, machine);
-  }
-  int instruction_number() const override { return 10000; }
-  const ASM* wrapped() const override { return inner_; }
-
- private:
-  ASM* inner_;
-};
+using WRAPPER = WRAPPER_STUB;
 
 std::unique_ptr<NOP> nop() {
   return std::make_unique<NOP>(POSITION{});
