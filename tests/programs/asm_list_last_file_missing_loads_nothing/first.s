@@ -1,0 +1,2 @@
+* never read: the file after it is missing
+        FOO

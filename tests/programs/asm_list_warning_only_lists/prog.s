@@ -1,0 +1,2 @@
+start   NOP
+        RJMP start

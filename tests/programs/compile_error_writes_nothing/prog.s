@@ -1,0 +1,3 @@
+        NOP
+        LDIL R8,#1
+        FOO

@@ -1,0 +1,2 @@
+        LDIH R1,#0x12
+        TFR R15,R1

@@ -1,0 +1,3 @@
+        NOP
+        PMC #5
+        IEM R1
