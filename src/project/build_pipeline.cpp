@@ -77,12 +77,9 @@ void finalise(CONTEXT& context) {
     if (ASM* object = rom.fetch(address)) object->check_placement(context.machine);
 }
 
-// Breakpoints go back once the NOPs are in, so that a rebuild with no change puts each one on
-// the first word of its line, where setting it had put it.
 void place_code(CONTEXT& context) {
   ECHO& echo = context.echo;
   forward_code(context);
-  reattach_all_breakpoints(context);
   echo.echo_string("ROM used: ");
   echo.echo_integer(context.machine.rom.size());
   echo.echo_string(" words of 16 bits.\n");
@@ -121,6 +118,7 @@ void PROJECT_MANAGER::update() {
   } else {
     echo.echo_string("(5) Low level asm optimization (not yet implemented).\n");
     ensure_output_name(context_, binary_text_file_path);
+    reattach_all_breakpoints(context_);
     place_code(context_);
   }
   echo.echo_string("Update done (project_manager).\n");
