@@ -30,10 +30,10 @@ const std::string straight_program =
     "        LDIL R3,#11\n";
 
 // A loop: line 3 is a branch target, so padding with line 3's position comes before DEC;
-// line 6 holds the branch.
+// line 6 holds the branch. The two NOPs that SUB needs move the loop up before it is padded.
 const std::string loop_program =
     "* Counts R1 down from 3; R2 counts the turns.\n"
-    "        LDIL R1,#3\n"
+    "        LDIL R1,#3 ADD R4,R5 SUB R6,R4\n"
     "loop:   DEC R1\n"
     "        ADI R2,#1\n"
     "        CMPI R1,#0\n"
@@ -226,8 +226,8 @@ TEST_F(Breakpoints, breakpoints_never_change_the_generated_code) {
   ASSERT_EQ(errors(), 0) << output();
   const std::vector<int32_t> plain_codes = codes();
   const std::vector<std::string> plain_listing = listing();
-  ASSERT_EQ(plain_listing[1], "NOP") << "the loop target is padded";
-  ASSERT_EQ(rom.fetch(1)->position().line, 3);
+  ASSERT_EQ(plain_listing[5], "NOP") << "the loop target is padded";
+  ASSERT_EQ(rom.fetch(5)->position().line, 3);
   ASSERT_TRUE(write_binary_text_file("plain.b", machine, context.files, context.error_handler));
 
   ASSERT_GE(set_breakpoint(rom, source(), 3), 0);
@@ -244,9 +244,9 @@ TEST_F(Breakpoints, breakpoints_never_change_the_generated_code) {
   EXPECT_EQ(slots_holding(breakpoint_of(6)).size(), 1u);
   EXPECT_TRUE(listing()[slots_holding(breakpoint_of(6))[0]].starts_with("* RB0"));
   // Put back before the padding was added, the breakpoint wraps the line's instruction.
-  EXPECT_EQ(slots_holding(breakpoint_of(3)), std::vector<int32_t>{3});
-  EXPECT_EQ(listing()[3], "* " + plain_listing[3]);
-  EXPECT_NE(plain_listing[3], "NOP");
+  EXPECT_EQ(slots_holding(breakpoint_of(3)), std::vector<int32_t>{7});
+  EXPECT_EQ(listing()[7], "* " + plain_listing[7]);
+  EXPECT_NE(plain_listing[7], "NOP");
 
   // The padding before the target now comes first on line 3: asking about the line must find
   // the breakpoint where it stands, not wrap the padding with the same object.
