@@ -37,12 +37,13 @@ std::vector<int> lines_from_highest(const SRC_FILE& file) {
 BREAKPOINT* install_breakpoint(ROM& rom, BREAKPOINT* breakpoint, const std::string& path,
                                int line) {
   const int32_t address = first_address_at(rom, path, line);
-  if (address < 0 || breakpoint == nullptr) return nullptr;
+  if (address < 0) return nullptr;
   ASM* object = rom.fetch(address);
   if (auto* existing = dynamic_cast<BREAKPOINT*>(object)) return existing;
+  if (breakpoint == nullptr) return nullptr;
   // One object never stands in two slots: padding put before the line's instruction would
   // otherwise be wrapped by the breakpoint that already wraps the instruction.
-  if (breakpoint != nullptr && rom.fetch(breakpoint->address()) == breakpoint) return breakpoint;
+  if (rom.fetch(breakpoint->address()) == breakpoint) return breakpoint;
   breakpoint->wrap(object);
   rom.replace(address, breakpoint);
   return breakpoint;

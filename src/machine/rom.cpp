@@ -75,12 +75,9 @@ int32_t ROM::address_of(const ASM* object) const {
   return -1;
 }
 
-void ROM::execute_at(int64_t address, MACHINE& machine) const {
-  if (address < 0 || address >= size()) return;
-  if (ASM* object = slots_[address])
-    object->execute(machine);
-  else
-    machine.program_counter.advance();  // an unfilled slot: step over it, never stall
+// An unfilled slot: step over it, never stall.
+void ROM::step_over_empty_slot(MACHINE& machine) const {
+  machine.program_counter.advance();
 }
 
 int32_t ROM::code_word(int64_t address) const {
@@ -102,7 +99,11 @@ void ROM::append_instruction_text(std::string& text, int64_t address,
 
 std::string ROM::title() const {
   std::string title = "ROM ";
-  if (!empty()) title += "(" + std::to_string(size()) + " words)";
+  if (!empty()) {
+    title += '(';
+    title += std::to_string(size());
+    title += " words)";
+  }
   return title;
 }
 

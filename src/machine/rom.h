@@ -42,8 +42,14 @@ class ROM {
   int32_t address_of(const ASM* object) const;
 
   // Executes the object at address; an empty slot only advances the program counter, and an
-  // address outside the ROM does nothing.
-  void execute_at(int64_t address, MACHINE& machine) const;
+  // address outside the ROM does nothing. Inline: the run loops call it for every instruction.
+  void execute_at(int64_t address, MACHINE& machine) const {
+    if (address < 0 || address >= size()) return;
+    if (ASM* object = slots_[address])
+      object->execute(machine);
+    else
+      step_over_empty_slot(machine);
+  }
 
   // The 16-bit code at address as a signed value (0x8000 and above are negative); 0 when empty.
   int32_t code_word(int64_t address) const;
@@ -54,6 +60,7 @@ class ROM {
 
  private:
   void renumber_from(int32_t index);
+  void step_over_empty_slot(MACHINE& machine) const;
 
   std::vector<ASM*> slots_;
   std::vector<std::unique_ptr<ASM>> owned_;  // parallel to slots_: what each slot was given

@@ -46,5 +46,6 @@ class STATUS_REGISTER {
   void reset();  // I := 1, the others 0
 
  private:
-  std::array<bool, 8> bits_{true, false, false, false, false, false, false, false};
+  // Indexed by bit number: a new register holds I (bit 7) only, as after a reset.
+  std::array<bool, 8> bits_{false, false, false, false, false, false, false, true};
 };

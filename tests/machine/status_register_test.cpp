@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(STATUS_REGISTER, flag_letters_address_their_bits_and_other_letters_address_C) {
   EXPECT_EQ(flag_bit('I'), 7);
   EXPECT_EQ(flag_bit('S'), 4);
@@ -22,6 +24,15 @@ TEST(STATUS_REGISTER, reset_sets_only_I) {
   status.reset();
   EXPECT_TRUE(status.flag('I'));
   for (char letter : {'S', 'V', 'N', 'Z', 'C'}) EXPECT_FALSE(status.flag(letter)) << letter;
+}
+
+TEST(STATUS_REGISTER, a_new_register_holds_I_only_as_after_a_reset) {
+  STATUS_REGISTER status;
+  EXPECT_TRUE(status.flag('I'));
+  for (char letter : {'S', 'V', 'N', 'Z', 'C'}) EXPECT_FALSE(status.flag(letter)) << letter;
+  std::string display;
+  status.append_display(display);
+  EXPECT_EQ(display, "I _ _ S V N Z C\n1     0 0 0 0 0\n");
 }
 
 TEST(STATUS_REGISTER, status_word_counts_I_as_sign_when_N_is_8) {
