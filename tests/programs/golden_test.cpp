@@ -2,7 +2,9 @@
 // `args` (one argument a line) and optional `stdin` feed the run; `stdout`, `stderr` and `status`
 // are compared byte for byte with what it produced (a missing stdout or stderr means empty), and
 // each file under `expected_files/` must exist afterwards in the working directory, same content.
-// Every other file of the folder is copied into a fresh temporary working directory first.
+// Every other file of the folder is copied into a fresh temporary working directory first, and
+// so is each bundled example that the optional `examples` file names (one a line), so that the
+// examples are tested as they are shipped.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -27,11 +29,12 @@ namespace fs = std::filesystem;
 
 const fs::path program_path = TAVREL_PROGRAM;
 const fs::path cases_directory = GOLDEN_CASES_DIRECTORY;
+const fs::path examples_directory = EXAMPLES_DIRECTORY;
 constexpr auto run_time_limit = std::chrono::seconds(60);
 
 // The files of a case that describe the run rather than take part in it.
-const std::vector<std::string> case_description_files{"args",   "stdin",  "stdout",
-                                                      "stderr", "status", "expected_files"};
+const std::vector<std::string> case_description_files{
+    "args", "stdin", "stdout", "stderr", "status", "expected_files", "examples"};
 
 struct RUN_RESULT {
   std::string output;
@@ -92,6 +95,9 @@ void copy_inputs(const fs::path& case_directory, const fs::path& work_directory)
       continue;
     fs::copy(entry.path(), work_directory / name, fs::copy_options::recursive);
   }
+  std::ifstream examples(case_directory / "examples");
+  for (std::string name; std::getline(examples, name);)
+    if (!name.empty()) fs::copy(examples_directory / name, work_directory / name);
 }
 
 // The argument vector for execv, program path first; it points into arguments.
