@@ -10,7 +10,9 @@ void COMMAND_LINE_INTERFACE::put_string(std::string_view text) {
   context_.output.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void COMMAND_LINE_INTERFACE::flush() { context_.output.flush(); }
+void COMMAND_LINE_INTERFACE::flush() {
+  context_.output.flush();
+}
 
 int COMMAND_LINE_INTERFACE::run() {
   if (!context_.project_manager.is_open()) context_.project_manager.update();

@@ -76,23 +76,44 @@ void CONSOLE_DEBUGGER::execute_command(char command) {
   std::string text;
   switch (std::toupper(static_cast<unsigned char>(command))) {
     case 'H':
-    case '?': write(help_text); break;
-    case 'R': show_registers(); break;
-    case 'P': show_program_counter(); break;
-    case 'L': list_code(context_.machine, context_.user_interface); break;
-    case 'U': context_.project_manager.update(); break;
+    case '?':
+      write(help_text);
+      break;
+    case 'R':
+      show_registers();
+      break;
+    case 'P':
+      show_program_counter();
+      break;
+    case 'L':
+      list_code(context_.machine, context_.user_interface);
+      break;
+    case 'U':
+      context_.project_manager.update();
+      break;
     case 'S':
       context_.machine.status.append_display(text);
       write(text);
       context_.machine.stack.append_display(text);
       write(text);
       break;
-    case 'M': show_memory(); break;
-    case 'B': toggle_breakpoint(); break;
-    case 'C': continue_execution(); break;
-    case 'A': about_bubble(); break;
-    case 'Q': quit_ = true; break;
-    default: write("Unknow command \"" + line_ + "\"\nType H to view command list.\n");
+    case 'M':
+      show_memory();
+      break;
+    case 'B':
+      toggle_breakpoint();
+      break;
+    case 'C':
+      continue_execution();
+      break;
+    case 'A':
+      about_bubble();
+      break;
+    case 'Q':
+      quit_ = true;
+      break;
+    default:
+      write("Unknow command \"" + line_ + "\"\nType H to view command list.\n");
   }
 }
 
@@ -149,7 +170,9 @@ void CONSOLE_DEBUGGER::toggle_breakpoint() {
     return;
   }
   switch (breakpoint_state(rom, file, n)) {
-    case -1: write("line " + std::to_string(n) + " is not reachable.\n"); break;
+    case -1:
+      write("line " + std::to_string(n) + " is not reachable.\n");
+      break;
     case 1:
       remove_breakpoint(rom, file, n);
       write("Removing breakpoint at line " + where);

@@ -12,7 +12,8 @@ constexpr int wrap_column = 60;
 
 void ERROR_HANDLER::add_position(const POSITION& p) {
   if (!first_position_) first_position_ = p;
-  if (std::find(positions_.begin(), positions_.end(), p) == positions_.end()) positions_.push_back(p);
+  if (std::find(positions_.begin(), positions_.end(), p) == positions_.end())
+    positions_.push_back(p);
 }
 
 ERROR_HANDLER& ERROR_HANDLER::append(std::string_view text) {

@@ -12,7 +12,9 @@ struct POSITION {
   int line = 0;
   int column = 0;
 
-  static POSITION make(SRC_FILE* file, int line, int column) { return POSITION{file, line, column}; }
+  static POSITION make(SRC_FILE* file, int line, int column) {
+    return POSITION{file, line, column};
+  }
   POSITION shifted(int n) const { return POSITION{source_file, line, column + n}; }
 
   bool operator==(const POSITION&) const = default;

@@ -10,9 +10,13 @@ void USER_INTERFACE::put_string(std::string_view text) {
     fallback_->write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void USER_INTERFACE::put_character(char character) { put_string(std::string_view(&character, 1)); }
+void USER_INTERFACE::put_character(char character) {
+  put_string(std::string_view(&character, 1));
+}
 
-void USER_INTERFACE::put_integer(long long value) { put_string(std::to_string(value)); }
+void USER_INTERFACE::put_integer(long long value) {
+  put_string(std::to_string(value));
+}
 
 void USER_INTERFACE::flush() {
   if (current_)

@@ -1,5 +1,6 @@
 // The holder through which every text meant for the user passes: the mode's interface once one
-// is installed, a fallback stream (standard output) before that. Also carries the run/step stop flag.
+// is installed, a fallback stream (standard output) before that. Also carries the run/step stop
+// flag.
 #pragma once
 
 #include <memory>

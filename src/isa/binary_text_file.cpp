@@ -15,8 +15,8 @@ std::string header(const MACHINE& machine) {
          " X=" + std::to_string(p.register_count) + " M=" + std::to_string(p.pc_width) +
          " L=" + std::to_string(p.ram_address_width) + " Z=" + std::to_string(p.stack_size) +
          " I=" + std::to_string(p.input_count) + " O=" + std::to_string(p.output_count) +
-         " IO=" + std::to_string(p.io_count) + "\naddress and code (16 bits), words: " +
-         std::to_string(machine.rom.size()) + "\n";
+         " IO=" + std::to_string(p.io_count) +
+         "\naddress and code (16 bits), words: " + std::to_string(machine.rom.size()) + "\n";
 }
 
 }  // namespace

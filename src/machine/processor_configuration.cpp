@@ -18,9 +18,13 @@ void PROCESSOR_CONFIGURATION::set_register_count(int x) {
   registers_.clear_values();
 }
 
-void PROCESSOR_CONFIGURATION::set_pc_width(int m) { parameters_.pc_width = m; }
+void PROCESSOR_CONFIGURATION::set_pc_width(int m) {
+  parameters_.pc_width = m;
+}
 
-void PROCESSOR_CONFIGURATION::set_ram_address_width(int l) { parameters_.ram_address_width = l; }
+void PROCESSOR_CONFIGURATION::set_ram_address_width(int l) {
+  parameters_.ram_address_width = l;
+}
 
 void PROCESSOR_CONFIGURATION::set_stack_size(int z) {
   parameters_.stack_size = z;

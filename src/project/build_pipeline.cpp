@@ -25,8 +25,8 @@ void load_source_files(CONTEXT& context, const std::optional<std::string>& proje
     if (found->ends_with("s")) {
       if (!context.asm_parser.parse_file(*found)) return;
     } else if (found->ends_with("c")) {
-      context.error_handler.error_without_position(
-          "C source files cannot be compiled yet: \"" + *found + "\".");
+      context.error_handler.error_without_position("C source files cannot be compiled yet: \"" +
+                                                   *found + "\".");
       return;
     }
   }

@@ -47,7 +47,9 @@ void FILE_TOOLS::remove_file(const std::string& path) {
   std::filesystem::remove(path, ignored);
 }
 
-bool FILE_TOOLS::file_exists(const std::string& path) const { return open_file(path).is_open(); }
+bool FILE_TOOLS::file_exists(const std::string& path) const {
+  return open_file(path).is_open();
+}
 
 bool FILE_TOOLS::read_lines(const std::string& path, std::vector<std::string>& lines) {
   std::ifstream file = open_read(path);

@@ -13,7 +13,9 @@ bool is_source_file(std::string_view name) {
   return kind == FILE_KIND::c_source || kind == FILE_KIND::c_header || kind == FILE_KIND::assembly;
 }
 
-bool is_project_file(std::string_view name) { return file_kind(name) == FILE_KIND::project; }
+bool is_project_file(std::string_view name) {
+  return file_kind(name) == FILE_KIND::project;
+}
 
 bool SOURCE_PATH_LIST::add_source_file(const std::string& path) {
   if (!is_source_file(path)) return false;

@@ -19,8 +19,8 @@ class BatchRun : public BuildTest {
   }
   static ::testing::AssertionResult ends_with(const std::string& text, const std::string& end) {
     if (text.ends_with(end)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "\"" << text << "\" does not end with \"" << end
-                                         << "\"";
+    return ::testing::AssertionFailure()
+           << "\"" << text << "\" does not end with \"" << end << "\"";
   }
 };
 

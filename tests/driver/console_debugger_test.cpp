@@ -75,8 +75,7 @@ TEST_F(ConsoleDebugger, the_end_of_the_input_acts_as_Q) {
 
 TEST_F(ConsoleDebugger, each_empty_line_shows_the_source_line_and_steps_once) {
   EXPECT_EQ(debug("\n\nQ\n"), "Tavrel > " + shown(2, "        LDIL R1,#1") +
-                                  described(0, "LDIL R1,#1") +
-                                  shown(3, "        LDIL R2,#2") +
+                                  described(0, "LDIL R1,#1") + shown(3, "        LDIL R2,#2") +
                                   described(1, "LDIL R2,#2") + "\n");
   EXPECT_EQ(value(1), 1);
   EXPECT_EQ(value(2), 2);
@@ -84,8 +83,8 @@ TEST_F(ConsoleDebugger, each_empty_line_shows_the_source_line_and_steps_once) {
 }
 
 TEST_F(ConsoleDebugger, stepping_ends_with_the_input) {
-  EXPECT_EQ(debug("\n"), "Tavrel > " + shown(2, "        LDIL R1,#1") +
-                             described(0, "LDIL R1,#1") + "\n");
+  EXPECT_EQ(debug("\n"),
+            "Tavrel > " + shown(2, "        LDIL R1,#1") + described(0, "LDIL R1,#1") + "\n");
 }
 
 TEST_F(ConsoleDebugger, stepping_past_the_code_only_describes_the_end) {
@@ -100,12 +99,12 @@ TEST_F(ConsoleDebugger, a_line_of_blanks_does_nothing) {
 }
 
 TEST_F(ConsoleDebugger, B_sets_then_removes_and_refuses_a_line_without_code) {
-  EXPECT_EQ(debug("B 3\nB 3\nb 4\nB x\nQ\n"),
-            "Tavrel > Breakpoint at line 3 of " + quoted_path() +
-                "Tavrel > Removing breakpoint at line 3 of " + quoted_path() +
-                "Tavrel > line 4 is not reachable.\n"
-                "Tavrel > Bad breakpoint line :  x\n"
-                "Tavrel > \n");
+  EXPECT_EQ(debug("B 3\nB 3\nb 4\nB x\nQ\n"), "Tavrel > Breakpoint at line 3 of " + quoted_path() +
+                                                  "Tavrel > Removing breakpoint at line 3 of " +
+                                                  quoted_path() +
+                                                  "Tavrel > line 4 is not reachable.\n"
+                                                  "Tavrel > Bad breakpoint line :  x\n"
+                                                  "Tavrel > \n");
   EXPECT_EQ(breakpoint_count(), 0);
 }
 
@@ -136,15 +135,15 @@ TEST_F(ConsoleDebugger, C_stops_on_the_breakpoint_with_its_instruction_not_execu
 }
 
 TEST_F(ConsoleDebugger, C_without_breakpoints_runs_to_the_end) {
-  EXPECT_EQ(debug("c\nQ\n"), "Tavrel > Running...\n" + described(4, "End of code reached.") +
-                                 "\nTavrel > \n");
+  EXPECT_EQ(debug("c\nQ\n"),
+            "Tavrel > Running...\n" + described(4, "End of code reached.") + "\nTavrel > \n");
   EXPECT_EQ(value(4), 4);
 }
 
 TEST_F(ConsoleDebugger, C_past_the_code_only_describes_the_end) {
   machine.program_counter.value = 4;
-  EXPECT_EQ(debug("C\nQ\n"), "Tavrel > Running...\n" + described(4, "End of code reached.") +
-                                 "\nTavrel > \n");
+  EXPECT_EQ(debug("C\nQ\n"),
+            "Tavrel > Running...\n" + described(4, "End of code reached.") + "\nTavrel > \n");
   EXPECT_EQ(machine.clock.periods(), 0);
 }
 
@@ -187,9 +186,10 @@ TEST_F(ConsoleDebugger, only_the_first_command_of_a_line_is_read) {
 }
 
 TEST_F(ConsoleDebugger, M_shows_a_ram_word_or_refuses_its_argument) {
-  EXPECT_EQ(debug("M x\nm 0\nQ\n"), "Tavrel > Bad memory address:  x\n"
-                                    "Tavrel > 0 is not a valid address in RAM.\n"
-                                    "Tavrel > \n");
+  EXPECT_EQ(debug("M x\nm 0\nQ\n"),
+            "Tavrel > Bad memory address:  x\n"
+            "Tavrel > 0 is not a valid address in RAM.\n"
+            "Tavrel > \n");
 }
 
 TEST_F(ConsoleDebugger, R_shows_one_register_or_says_there_is_none) {

@@ -104,8 +104,7 @@ TEST_F(ErrorHandlerTest, unreadable_file_prints_heading_and_cannot_read) {
 TEST_F(ErrorHandlerTest, line_beyond_a_shortened_file_shows_an_empty_line) {
   SRC_FILE file(directory.write("short.s", "only\n"));
   handler().error_at(POSITION::make(&file, 9, 2), "m");
-  EXPECT_EQ(output(),
-            "****** Error : m\nLine 9 column 2 in " + file.path() + " :\n\n ^\n------\n");
+  EXPECT_EQ(output(), "****** Error : m\nLine 9 column 2 in " + file.path() + " :\n\n ^\n------\n");
 }
 
 TEST_F(ErrorHandlerTest, position_without_file_prints_nothing_but_is_first_position) {

@@ -15,15 +15,16 @@
 namespace {
 
 const std::vector<std::string> words = {
-    "ADD",  "ADC",   "SUB",   "SUBC",   "AND",  "OR",   "EOR",   "TFR",   "CMP",  "CMPI", "ADI",
-    "LDIL", "LDIH",  "LD",    "ST",     "LDX",  "STX",  "LPM",   "IN",    "OUT",  "IJMP", "ICALL",
-    "IB0",  "IB1",   "RB0",   "RB1",    "RJMP", "RCALL", "RET",  "RETI",  "INT",  "NOP",  "PMC",
-    "IEM",  "CLR",   "INC",   "DEC",    "BREQ", "BRNE", "CST",   "ASR",   "LSL",  "LSR",  "ROL",
-    "ROR",  "NEG",   "COM",   "BITSET", "BITST", "TTSR", "TFSR", " R0",   " R1",  " R2",  " R7",
-    " R31", "RX-1",  ",",     "(",      ")",    ")+",   "-(",    "#",     "#0x7F", "#-64", "#255",
-    "#Z",   "#C",    "#I",    "#S",     "#4000000000", "#0b101", "#0o17", " lab", "lab:", "\n",
-    "\n",   "\n",    "\n",    ";c",     "*c",   "\t",   " ",     "\r\n",  "127",  "96",  "#_TAVREL_N",
-    " X",   "#SIZE", "R99999999999"};
+    "ADD",   "ADC",  "SUB",    "SUBC",  "AND",  "OR",         "EOR", "TFR",         "CMP",
+    "CMPI",  "ADI",  "LDIL",   "LDIH",  "LD",   "ST",         "LDX", "STX",         "LPM",
+    "IN",    "OUT",  "IJMP",   "ICALL", "IB0",  "IB1",        "RB0", "RB1",         "RJMP",
+    "RCALL", "RET",  "RETI",   "INT",   "NOP",  "PMC",        "IEM", "CLR",         "INC",
+    "DEC",   "BREQ", "BRNE",   "CST",   "ASR",  "LSL",        "LSR", "ROL",         "ROR",
+    "NEG",   "COM",  "BITSET", "BITST", "TTSR", "TFSR",       " R0", " R1",         " R2",
+    " R7",   " R31", "RX-1",   ",",     "(",    ")",          ")+",  "-(",          "#",
+    "#0x7F", "#-64", "#255",   "#Z",    "#C",   "#I",         "#S",  "#4000000000", "#0b101",
+    "#0o17", " lab", "lab:",   "\n",    "\n",   "\n",         "\n",  ";c",          "*c",
+    "\t",    " ",    "\r\n",   "127",   "96",   "#_TAVREL_N", " X",  "#SIZE",       "R99999999999"};
 
 std::string random_text(std::mt19937& random) {
   std::uniform_int_distribution<size_t> pick(0, words.size() - 1);
@@ -84,19 +85,36 @@ std::string random_instruction(std::mt19937& random, int registers) {
   const std::string low = "R" + number(0, 7);
   const std::string label = "L" + number(0, 9);
   const std::string flag = std::string("#") + "CZNVSI"[std::stoi(number(0, 5))];
-  const std::vector<std::string> forms = {
-      "ADD " + r + "," + s,       "SUBC " + r + "," + s,      "EOR " + r + "," + s,
-      "ADI " + r + ",#" + number(-64, 63), "LDIL " + low + ",#" + number(0, 255),
-      "LDIH " + low + ",#" + number(0, 255), "LD " + r + ",(" + even + ")",
-      "ST " + r + ",(" + even + ")", "LDX " + r + ",(" + even + ")+",
-      "STX " + r + ",-(" + even + ")", "LPM " + r + ",(" + even + ")",
-      "IN " + low + "," + number(0, 126), "OUT " + low + "," + number(0, 126),
-      "IJMP (" + even + ")",      "ICALL (" + even + ")",     "IB1 " + flag + ",(" + even + ")",
-      "RB0 " + flag + "," + label, "RJMP " + label,           "RCALL " + label,
-      "RET",                      "RETI",                     "INT",
-      "PMC #" + number(-40000, 70000), "TTSR " + r,           "TFSR " + r,
-      "ROR " + r,                 "ASR " + r,                 "NEG " + r,
-      "BITCHG " + r + ",#" + number(0, 7), "CMPI " + r + ",#" + number(-64, 63)};
+  const std::vector<std::string> forms = {"ADD " + r + "," + s,
+                                          "SUBC " + r + "," + s,
+                                          "EOR " + r + "," + s,
+                                          "ADI " + r + ",#" + number(-64, 63),
+                                          "LDIL " + low + ",#" + number(0, 255),
+                                          "LDIH " + low + ",#" + number(0, 255),
+                                          "LD " + r + ",(" + even + ")",
+                                          "ST " + r + ",(" + even + ")",
+                                          "LDX " + r + ",(" + even + ")+",
+                                          "STX " + r + ",-(" + even + ")",
+                                          "LPM " + r + ",(" + even + ")",
+                                          "IN " + low + "," + number(0, 126),
+                                          "OUT " + low + "," + number(0, 126),
+                                          "IJMP (" + even + ")",
+                                          "ICALL (" + even + ")",
+                                          "IB1 " + flag + ",(" + even + ")",
+                                          "RB0 " + flag + "," + label,
+                                          "RJMP " + label,
+                                          "RCALL " + label,
+                                          "RET",
+                                          "RETI",
+                                          "INT",
+                                          "PMC #" + number(-40000, 70000),
+                                          "TTSR " + r,
+                                          "TFSR " + r,
+                                          "ROR " + r,
+                                          "ASR " + r,
+                                          "NEG " + r,
+                                          "BITCHG " + r + ",#" + number(0, 7),
+                                          "CMPI " + r + ",#" + number(-64, 63)};
   return forms[std::uniform_int_distribution<size_t>(0, forms.size() - 1)(random)];
 }
 
@@ -110,8 +128,8 @@ std::string random_program(std::mt19937& random, int registers) {
 }
 
 TEST(RandomProgram, simulator_survives_random_valid_programs) {
-  const SIZE sizes[] = {{8, 8, 16, 6}, {16, 32, 24, 16}, {10, 12, 20, 9}, {8, 16, 24, 16},
-                        {16, 8, 16, 6}, {12, 20, 17, 14}};
+  const SIZE sizes[] = {{8, 8, 16, 6},   {16, 32, 24, 16}, {10, 12, 20, 9},
+                        {8, 16, 24, 16}, {16, 8, 16, 6},   {12, 20, 17, 14}};
   std::mt19937 random(1208);
   TEMPORARY_DIRECTORY directory;
   int built = 0;
@@ -121,15 +139,16 @@ TEST(RandomProgram, simulator_survives_random_valid_programs) {
     CONTEXT& context = test.context;
     configure(context, size);
     context.machine.configuration.set_stack_size(4 + round % 61);
-    std::string path = directory.write("v" + std::to_string(round) + ".s",
-                                       random_program(random, size.x));
+    std::string path =
+        directory.write("v" + std::to_string(round) + ".s", random_program(random, size.x));
     context.source_paths.add_source_file(path);
     context.project_manager.update();
     if (context.error_handler.error_count() != 0) continue;
     ++built;
     // Every diagnostic re-reads the source for its caret, so long runs of reports are cut short.
     const ERROR_HANDLER& errors = context.error_handler;
-    for (int steps = 0; steps < 20000 && errors.error_count() + errors.warning_count() < 20; ++steps)
+    for (int steps = 0; steps < 20000 && errors.error_count() + errors.warning_count() < 20;
+         ++steps)
       if (execute_one(context.machine)) break;
   }
   EXPECT_GT(built, 250) << "the generator should mostly produce programs that build";

@@ -62,7 +62,9 @@ TEST(ROM, a_wrapped_object_has_the_wrapper_address_until_it_is_put_back) {
 namespace {
 using INSERTIONS = std::vector<std::pair<int32_t, std::unique_ptr<ASM>>>;
 
-std::unique_ptr<PMC> constant(int32_t value) { return std::make_unique<PMC>(POSITION{}, value); }
+std::unique_ptr<PMC> constant(int32_t value) {
+  return std::make_unique<PMC>(POSITION{}, value);
+}
 
 // The ROM's words as their constants, "." for any other object.
 std::string values(const ROM& rom) {
@@ -87,7 +89,8 @@ TEST(ROM, insert_all_places_each_object_before_its_original_index_in_order) {
   insertions.emplace_back(4, constant(40));
   rom.insert_all(std::move(insertions));
   EXPECT_EQ(values(rom), "10 0 1 20 21 2 3 40 ");
-  for (int32_t i = 0; i < rom.size(); ++i) EXPECT_EQ(rom.address_of(rom.fetch(i)), i) << "slot " << i;
+  for (int32_t i = 0; i < rom.size(); ++i)
+    EXPECT_EQ(rom.address_of(rom.fetch(i)), i) << "slot " << i;
 }
 
 TEST(ROM, insert_all_with_nothing_changes_nothing) {

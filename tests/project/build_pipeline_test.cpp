@@ -1,12 +1,11 @@
 // The build from the sources to the ROM: the stages it announces, what stops it, the output
 // file name it derives, the forwarding it allows, and the code size limit.
-#include "project/project_manager.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "project/project_manager.h"
 #include "support/build_fixture.h"
 
 namespace {
@@ -22,8 +21,9 @@ class BuildPipeline : public BuildTest {
     for (const std::string& piece : pieces) {
       const std::size_t at = text.find(piece, from);
       if (at == std::string::npos)
-        return ::testing::AssertionFailure() << "missing, or out of order: \"" << piece
-                                             << "\" in:\n" << text;
+        return ::testing::AssertionFailure()
+               << "missing, or out of order: \"" << piece << "\" in:\n"
+               << text;
       from = at + piece.size();
     }
     return ::testing::AssertionSuccess();
@@ -66,14 +66,12 @@ TEST_F(BuildPipeline, one_assembly_file_is_announced_forwarded_and_measured) {
   add_source("prog.s", three_loads);
   build();
   const std::string trace = output();
-  EXPECT_TRUE(in_order(trace, {"Update started (project_manager).\n",
-                               "(1) Loading source file(s)...\n",
-                               "Assembly file provided.\n",
-                               "(5) Low level asm optimization (not yet implemented).\n",
-                               "(6) Forwarding module done.\n",
-                               "ROM used: 3 words of 16 bits.\n",
-                               "RAM used: 0 word(s) of 8 bits.\n",
-                               "Update done (project_manager).\n"}));
+  EXPECT_TRUE(in_order(
+      trace,
+      {"Update started (project_manager).\n", "(1) Loading source file(s)...\n",
+       "Assembly file provided.\n", "(5) Low level asm optimization (not yet implemented).\n",
+       "(6) Forwarding module done.\n", "ROM used: 3 words of 16 bits.\n",
+       "RAM used: 0 word(s) of 8 bits.\n", "Update done (project_manager).\n"}));
   EXPECT_FALSE(contains(trace, "(2)"));
   EXPECT_FALSE(contains(trace, "(3)"));
   EXPECT_FALSE(contains(trace, "(4)"));
@@ -138,14 +136,14 @@ TEST_F(BuildPipeline, one_word_more_than_two_to_the_m_is_too_big_and_the_build_g
   build();
   const std::string trace = output();
   // The report wraps at the first blank after column 60 of its third line.
-  EXPECT_TRUE(in_order(trace, {"ROM used: 65537 words of 16 bits.\n",
-                               "****** Error : Program too big to fit into memory.\n"
-                               "Generated code size = 65537\n"
-                               "While program counter is 16 bits wide (maximum allowed code size\n"
-                               "= 65536).\n"
-                               "------\n",
-                               "RAM used: 0 word(s) of 8 bits.\n",
-                               "Update done (project_manager).\n"}));
+  EXPECT_TRUE(
+      in_order(trace, {"ROM used: 65537 words of 16 bits.\n",
+                       "****** Error : Program too big to fit into memory.\n"
+                       "Generated code size = 65537\n"
+                       "While program counter is 16 bits wide (maximum allowed code size\n"
+                       "= 65536).\n"
+                       "------\n",
+                       "RAM used: 0 word(s) of 8 bits.\n", "Update done (project_manager).\n"}));
   EXPECT_EQ(errors(), 1);
   EXPECT_EQ(rom.size(), 65537);
 }
@@ -170,8 +168,8 @@ TEST_F(BuildPipeline, a_missing_last_file_stops_the_loading_before_any_other) {
   build();
   const std::string trace = output();
   // Where the message wraps depends on the length of the path.
-  EXPECT_TRUE(in_order(trace, {"****** Error : Searching of file \"" + missing + "\"",
-                               "failed.\n------\n"}));
+  EXPECT_TRUE(in_order(
+      trace, {"****** Error : Searching of file \"" + missing + "\"", "failed.\n------\n"}));
   EXPECT_EQ(errors(), 1);
   EXPECT_TRUE(rom.empty());
   EXPECT_EQ(context.source_files.find(directory.path() + "/first.s"), nullptr)
