@@ -145,8 +145,7 @@ bool COMMAND_LINE::read_file_argument(const std::string& name) {
     context_.source_paths.add_source_file(name);
   } else if (is_project_file(name)) {
     // A failed load leaves the project closed, whatever an earlier project file brought.
-    project_loaded_ = load_project_file(context_, name);
-    if (!project_loaded_) ++project_file_failures_;
+    load_project_file(context_, name);
   } else {
     context_.error_output << "Tavrel : \"" << name << "\" : Bad <files ...> argument.\n";
     return false;

@@ -33,11 +33,6 @@ class COMMAND_LINE {
   std::optional<long long> read_number_after(int k);
   // Source files join the source path list in order; project files are loaded as they come.
   bool read_file_arguments(int first);
-  // True when the last project file named was loaded (and so already built).
-  bool project_loaded() const { return project_loaded_; }
-  // Project files that could not be opened or parsed. Their errors were reported before any
-  // build, whose reset forgets the error count, so -compile and -asm_list read this instead.
-  int project_file_failures() const { return project_file_failures_; }
 
   void print_usage();
 
@@ -50,6 +45,4 @@ class COMMAND_LINE {
   const std::vector<std::string>& arguments_;
   MODE mode_ = MODE::windowed;
   int first_file_index_ = 1;
-  bool project_loaded_ = false;
-  int project_file_failures_ = 0;
 };

@@ -33,12 +33,11 @@ struct CommandLineProject : testing::Test {
   }
 
   // Reads the options and the file arguments as a batch mode does, without running the mode.
-  std::unique_ptr<COMMAND_LINE> read(const std::vector<std::string>& arguments) {
+  void read(const std::vector<std::string>& arguments) {
     arguments_ = arguments;
-    auto command_line = std::make_unique<COMMAND_LINE>(context, arguments_);
-    EXPECT_TRUE(command_line->read_options());
-    EXPECT_TRUE(command_line->read_file_arguments(command_line->first_file_index()));
-    return command_line;
+    COMMAND_LINE command_line(context, arguments_);
+    EXPECT_TRUE(command_line.read_options());
+    EXPECT_TRUE(command_line.read_file_arguments(command_line.first_file_index()));
   }
 
   std::vector<std::string> arguments_;
@@ -47,9 +46,9 @@ struct CommandLineProject : testing::Test {
 }  // namespace
 
 TEST_F(CommandLineProject, sources_before_a_project_are_dropped_and_sources_after_it_kept) {
-  auto command_line = read({"-compile", "before.c", "good.tvr", "after.s"});
-  EXPECT_TRUE(command_line->project_loaded());
-  EXPECT_EQ(command_line->project_file_failures(), 0);
+  read({"-compile", "before.c", "good.tvr", "after.s"});
+  EXPECT_TRUE(context.project_manager.is_open());
+  EXPECT_EQ(context.error_handler.total_error_count(), 0);
   EXPECT_EQ(context.source_paths.paths(), (PATHS{"in_project.s", "after.s"}));
   EXPECT_EQ(context.machine.parameters.register_count, 16);
   EXPECT_EQ(SCRATCH_DIRECTORY::read(context.last_project_file), "good.tvr\n");
@@ -61,18 +60,17 @@ TEST_F(CommandLineProject, project_values_override_the_options_before_them) {
 }
 
 TEST_F(CommandLineProject, failed_project_is_counted_and_not_loaded) {
-  auto command_line = read({"-compile", "bad.tvr", "after.s"});
-  EXPECT_FALSE(command_line->project_loaded());
-  EXPECT_EQ(command_line->project_file_failures(), 1);
+  read({"-compile", "bad.tvr", "after.s"});
+  EXPECT_FALSE(context.project_manager.is_open());
+  EXPECT_EQ(context.error_handler.total_error_count(), 1);
   EXPECT_EQ(context.source_paths.paths(), PATHS{"after.s"});
   EXPECT_EQ(test.take_output(),
             "****** Error : Error while parsing file \"bad.tvr\" at line 2 column\n1.\n------\n");
 }
 
 TEST_F(CommandLineProject, project_failing_after_a_loaded_one_leaves_no_project_loaded) {
-  auto command_line = read({"-run", "good.tvr", "missing.tvr"});
-  EXPECT_FALSE(command_line->project_loaded());
-  EXPECT_EQ(command_line->project_file_failures(), 1);
+  read({"-run", "good.tvr", "missing.tvr"});
+  EXPECT_EQ(context.error_handler.total_error_count(), 1);
   EXPECT_FALSE(context.project_manager.is_open());
   EXPECT_TRUE(context.source_paths.empty());
 }
