@@ -5,6 +5,7 @@
 #include <cctype>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "driver/code_listing.h"
 #include "driver/context.h"
@@ -72,49 +73,48 @@ void CONSOLE_DEBUGGER::step_on_empty_lines() {
   }
 }
 
+// The command letters, upper case; a lower-case letter is the same command.
 void CONSOLE_DEBUGGER::execute_command(char command) {
-  std::string text;
-  switch (std::toupper(static_cast<unsigned char>(command))) {
-    case 'H':
-    case '?':
-      write(help_text);
-      break;
-    case 'R':
-      show_registers();
-      break;
-    case 'P':
-      show_program_counter();
-      break;
-    case 'L':
-      list_code(context_.machine, context_.user_interface);
-      break;
-    case 'U':
-      context_.project_manager.update();
-      break;
-    case 'S':
-      context_.machine.status.append_display(text);
-      write(text);
-      context_.machine.stack.append_display(text);
-      write(text);
-      break;
-    case 'M':
-      show_memory();
-      break;
-    case 'B':
-      toggle_breakpoint();
-      break;
-    case 'C':
-      continue_execution();
-      break;
-    case 'A':
-      about_bubble();
-      break;
-    case 'Q':
-      quit_ = true;
-      break;
-    default:
-      write("Unknow command \"" + line_ + "\"\nType H to view command list.\n");
+  using ACTION = void (CONSOLE_DEBUGGER::*)();
+  static constexpr std::pair<char, ACTION> commands[] = {
+      {'H', &CONSOLE_DEBUGGER::show_help},         {'?', &CONSOLE_DEBUGGER::show_help},
+      {'R', &CONSOLE_DEBUGGER::show_registers},    {'P', &CONSOLE_DEBUGGER::show_program_counter},
+      {'L', &CONSOLE_DEBUGGER::show_listing},      {'U', &CONSOLE_DEBUGGER::rebuild},
+      {'S', &CONSOLE_DEBUGGER::show_status},       {'M', &CONSOLE_DEBUGGER::show_memory},
+      {'B', &CONSOLE_DEBUGGER::toggle_breakpoint}, {'C', &CONSOLE_DEBUGGER::continue_execution},
+      {'A', &CONSOLE_DEBUGGER::about_bubble},      {'Q', &CONSOLE_DEBUGGER::quit}};
+  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(command)));
+  for (const auto& [key, action] : commands) {
+    if (key == letter) {
+      (this->*action)();
+      return;
+    }
   }
+  write("Unknow command \"" + line_ + "\"\nType H to view command list.\n");
+}
+
+void CONSOLE_DEBUGGER::show_help() {
+  write(help_text);
+}
+
+void CONSOLE_DEBUGGER::show_listing() {
+  list_code(context_.machine, context_.user_interface);
+}
+
+void CONSOLE_DEBUGGER::rebuild() {
+  context_.project_manager.update();
+}
+
+void CONSOLE_DEBUGGER::show_status() {
+  std::string text;
+  context_.machine.status.append_display(text);
+  write(text);
+  context_.machine.stack.append_display(text);
+  write(text);
+}
+
+void CONSOLE_DEBUGGER::quit() {
+  quit_ = true;
 }
 
 const POSITION* CONSOLE_DEBUGGER::current_position() const {

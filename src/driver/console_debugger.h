@@ -24,12 +24,17 @@ class CONSOLE_DEBUGGER {
   std::string argument() const { return line_.empty() ? line_ : line_.substr(1); }
   const POSITION* current_position() const;
 
+  void show_help();
   void show_registers();
   void show_program_counter();
+  void show_listing();
+  void rebuild();
+  void show_status();
   void show_memory();
   void toggle_breakpoint();
   void continue_execution();
   void about_bubble();
+  void quit();
 
   void write(const std::string& text);
 
