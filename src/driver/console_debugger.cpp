@@ -66,7 +66,8 @@ void CONSOLE_DEBUGGER::interpret_line() {
 void CONSOLE_DEBUGGER::step_on_empty_lines() {
   std::string description;
   while (!quit_ && line_.empty()) {
-    if (const POSITION* position = current_position()) show(*position, context_.user_interface);
+    if (const POSITION* position = current_position())
+      show(*position, context_.user_interface, context_.files);
     step(context_.machine, description);
     write(description);
     read_line();
@@ -139,7 +140,8 @@ void CONSOLE_DEBUGGER::show_program_counter() {
   std::string text;
   context_.machine.program_counter.append_line(text, context_.machine);
   write(text + "\n");
-  if (const POSITION* position = current_position()) show(*position, context_.user_interface);
+  if (const POSITION* position = current_position())
+    show(*position, context_.user_interface, context_.files);
 }
 
 void CONSOLE_DEBUGGER::show_memory() {

@@ -7,4 +7,6 @@ CONTEXT::CONTEXT(std::istream& input, std::ostream& output, std::ostream& error_
       error_output(error_output),
       startup_directory(std::move(startup_directory)),
       last_project_file(this->startup_directory + "/icones/Tavrel.DAT"),
-      include_directory(this->startup_directory + "/include") {}
+      include_directory(this->startup_directory + "/include") {
+  error_handler.attach_file_tools(files);
+}

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "driver/echo.h"
 #include "driver/user_interface.h"
+#include "project/file_tools.h"
 
 namespace {
 constexpr int wrap_column = 60;
@@ -68,11 +70,21 @@ void ERROR_HANDLER::emit(std::string_view kind) {
   user_interface_.put_string(" : ");
   write_wrapped(kind);
   user_interface_.put_character('\n');
-  for (const POSITION& p : positions_) show(p, user_interface_);
+  show_positions();
   message_.clear();
   positions_.clear();
   user_interface_.put_string("------\n");
   user_interface_.flush();
+}
+
+void ERROR_HANDLER::show_positions() {
+  if (files_ != nullptr) {
+    for (const POSITION& p : positions_) show(p, user_interface_, *files_);
+    return;
+  }
+  ECHO silent(user_interface_);
+  FILE_TOOLS files(silent, *this);
+  for (const POSITION& p : positions_) show(p, user_interface_, files);
 }
 
 // A newline in the message always restarts the column count, wherever it stands.

@@ -10,11 +10,16 @@
 
 #include "driver/position.h"
 
+class FILE_TOOLS;
 class USER_INTERFACE;
 
 class ERROR_HANDLER {
  public:
   explicit ERROR_HANDLER(USER_INTERFACE& user_interface) : user_interface_(user_interface) {}
+
+  // The file tools through which source lines are read for the carets (so verbose mode
+  // announces those reads); a handler without them reads its sources silently.
+  void attach_file_tools(FILE_TOOLS& files) { files_ = &files; }
 
   void add_position(const POSITION& p);
   ERROR_HANDLER& append(std::string_view text);
@@ -39,7 +44,10 @@ class ERROR_HANDLER {
   void emit(std::string_view kind);
   void write_wrapped(std::string_view kind);
 
+  void show_positions();
+
   USER_INTERFACE& user_interface_;
+  FILE_TOOLS* files_ = nullptr;
   int error_count_ = 0;
   int warning_count_ = 0;
   int total_error_count_ = 0;

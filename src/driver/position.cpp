@@ -1,11 +1,11 @@
 // Position comparisons, and the display of a position with its source line and caret.
 #include "driver/position.h"
 
-#include <vector>
+#include <optional>
 
 #include "driver/user_interface.h"
+#include "project/file_tools.h"
 #include "project/src_file.h"
-#include "project/text_lines.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ bool is_at(const POSITION& p, const std::string& path, int line) {
   return p.source_file != nullptr && p.source_file->path() == path && p.line == line;
 }
 
-void show(const POSITION& p, USER_INTERFACE& user_interface) {
+void show(const POSITION& p, USER_INTERFACE& user_interface, FILE_TOOLS& files) {
   if (p.source_file == nullptr) return;
   const std::string& path = p.source_file->path();
   user_interface.put_string("Line ");
@@ -50,15 +50,12 @@ void show(const POSITION& p, USER_INTERFACE& user_interface) {
   user_interface.put_string(" column ");
   user_interface.put_integer(p.column);
   user_interface.put_string(" in " + path + " :\n");
-  std::string contents;
-  if (!read_whole_file(path, contents)) {
+  // A file shortened since the build shows an empty line rather than reading past its end.
+  std::optional<std::string> source_line = files.read_source_line(path, p.line);
+  if (!source_line) {
     user_interface.put_string("Cannot read file \"" + path + "\".\n");
     return;
   }
-  std::vector<std::string> lines = split_lines(contents);
-  // A file shortened since the build shows an empty line rather than reading past its end.
-  std::string source_line;
-  if (p.line >= 1 && static_cast<size_t>(p.line) <= lines.size()) source_line = lines[p.line - 1];
-  user_interface.put_string(source_line + "\n");
-  user_interface.put_string(caret_line(source_line, p.column));
+  user_interface.put_string(*source_line + "\n");
+  user_interface.put_string(caret_line(*source_line, p.column));
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class FILE_TOOLS;
 class SRC_FILE;
 class USER_INTERFACE;
 
@@ -28,4 +29,5 @@ bool is_near(const POSITION& a, const POSITION& b, int n);
 bool is_at(const POSITION& p, const std::string& path, int line);
 
 // Prints the heading, the source line and a caret under the column; nothing without a file.
-void show(const POSITION& p, USER_INTERFACE& user_interface);
+// The source is read afresh through the file tools, so verbose mode announces it.
+void show(const POSITION& p, USER_INTERFACE& user_interface, FILE_TOOLS& files);

@@ -63,3 +63,13 @@ bool FILE_TOOLS::read_lines(const std::string& path, std::vector<std::string>& l
   close_read(file, path);
   return true;
 }
+
+std::optional<std::string> FILE_TOOLS::read_source_line(const std::string& path, int line) {
+  std::ifstream file = open_read(path);
+  if (!file.is_open()) return std::nullopt;
+  std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  close_read(file, path);
+  std::vector<std::string> lines = split_lines(contents);
+  if (line < 1 || static_cast<std::size_t>(line) > lines.size()) return std::string();
+  return lines[line - 1];
+}

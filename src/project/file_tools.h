@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ class FILE_TOOLS {
   // Replaces lines with the file's lines (a line ends at LF, CR, CR LF or the end of the file).
   // When the file cannot be opened, reports "Unable to open file" as an error and answers false.
   bool read_lines(const std::string& path, std::vector<std::string>& lines);
+  // Line number line of the file, without its line end (empty past the end of the file), for a
+  // diagnostic's caret; nothing when the file cannot be opened. Reports nothing itself.
+  std::optional<std::string> read_source_line(const std::string& path, int line);
 
  private:
   ECHO& echo_;

@@ -1,7 +1,5 @@
 #include "project/text_lines.h"
 
-#include <fstream>
-#include <iterator>
 
 std::vector<std::string> split_lines(std::string_view text) {
   std::vector<std::string> lines;
@@ -21,11 +19,4 @@ std::vector<std::string> split_lines(std::string_view text) {
   }
   if (line_open) lines.push_back(std::move(current));
   return lines;
-}
-
-bool read_whole_file(const std::string& path, std::string& contents) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return false;
-  contents.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return true;
 }

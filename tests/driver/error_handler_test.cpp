@@ -107,6 +107,15 @@ TEST_F(ErrorHandlerTest, line_beyond_a_shortened_file_shows_an_empty_line) {
   EXPECT_EQ(output(), "****** Error : m\nLine 9 column 2 in " + file.path() + " :\n\n ^\n------\n");
 }
 
+TEST_F(ErrorHandlerTest, verbose_mode_announces_the_reading_of_the_source_line) {
+  SRC_FILE file(directory.write("v.s", "  NOP\n"));
+  test.context.echo.verbose = true;
+  handler().error_at(POSITION::make(&file, 1, 3), "m");
+  EXPECT_EQ(output(), "****** Error : m\nLine 1 column 3 in " + file.path() +
+                          " :\nTrying to read file \"" + file.path() + "\".\nClosing file \"" +
+                          file.path() + "\".\n  NOP\n  ^\n------\n");
+}
+
 TEST_F(ErrorHandlerTest, position_without_file_prints_nothing_but_is_first_position) {
   handler().error_at(POSITION{}, "m");
   EXPECT_EQ(output(), "****** Error : m\n------\n");
