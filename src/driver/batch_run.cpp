@@ -1,7 +1,7 @@
 #include "driver/batch_run.h"
 
-#include "driver/context.h"
 #include "machine/execution.h"
+#include "pipeline/context.h"
 
 int batch_run(CONTEXT& context) {
   ERROR_HANDLER& errors = context.error_handler;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "driver/user_interface.h"
+#include "base/user_interface.h"
 #include "machine/machine.h"
 
 void list_code(const MACHINE& machine, USER_INTERFACE& user_interface) {

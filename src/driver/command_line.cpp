@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-#include "driver/context.h"
 #include "driver/integer_argument.h"
-#include "project/project_files.h"
+#include "pipeline/context.h"
+#include "pipeline/project_files.h"
 #include "project/source_path_list.h"
 
 struct VALUE_OPTION {

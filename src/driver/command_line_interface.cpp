@@ -4,7 +4,7 @@
 
 #include "driver/batch_run.h"
 #include "driver/console_debugger.h"
-#include "driver/context.h"
+#include "pipeline/context.h"
 
 void COMMAND_LINE_INTERFACE::put_string(std::string_view text) {
   context_.output.write(text.data(), static_cast<std::streamsize>(text.size()));

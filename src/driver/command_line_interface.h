@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "driver/user_interface.h"
+#include "base/user_interface.h"
 
 struct CONTEXT;
 

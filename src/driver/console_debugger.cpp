@@ -8,10 +8,9 @@
 #include <utility>
 
 #include "driver/code_listing.h"
-#include "driver/context.h"
 #include "driver/integer_argument.h"
-#include "machine/breakpoints.h"
 #include "machine/execution.h"
+#include "pipeline/context.h"
 
 namespace {
 
@@ -163,24 +162,24 @@ void CONSOLE_DEBUGGER::toggle_breakpoint() {
   }
   const POSITION* position = current_position();
   if (position == nullptr || position->source_file == nullptr) return;
-  SRC_FILE& file = *position->source_file;
-  ROM& rom = context_.machine.rom;
+  const SRC_FILE& file = *position->source_file;
+  BREAKPOINT_TABLE& breakpoints = context_.machine.breakpoints;
   const int n = static_cast<int>(*line);
   const std::string where = std::to_string(n) + " of \"" + file.path() + "\".\n";
   if (*line != n) {
     write("line " + std::to_string(*line) + " is not reachable.\n");
     return;
   }
-  switch (breakpoint_state(rom, file, n)) {
+  switch (breakpoints.breakpoint_state(file, n)) {
     case -1:
       write("line " + std::to_string(n) + " is not reachable.\n");
       break;
     case 1:
-      remove_breakpoint(rom, file, n);
+      breakpoints.remove_breakpoint(file, n);
       write("Removing breakpoint at line " + where);
       break;
     default:
-      set_breakpoint(rom, file, n);
+      breakpoints.set_breakpoint(file, n);
       write("Breakpoint at line " + where);
   }
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/context.h"
 #include "driver/tavrel.h"
+#include "pipeline/context.h"
 
 int main(int argc, char** argv) {
   std::error_code error;

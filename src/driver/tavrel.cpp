@@ -7,8 +7,8 @@
 #include "driver/code_listing.h"
 #include "driver/command_line.h"
 #include "driver/command_line_interface.h"
-#include "driver/context.h"
 #include "isa/binary_text_file.h"
+#include "pipeline/context.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Relative branches: offsets from labels or set directly, their encoding, text and reach.
 #include "isa/asm_branch.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 #include "isa/asm_label.h"
 #include "machine/hexadecimal.h"
 #include "machine/machine.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/position.h"
+#include "base/position.h"
 
 class ASM_CURSOR {
  public:

@@ -12,7 +12,36 @@ void append_register(std::string& text, const REGISTER* r) {
   text += 'R';
   text += std::to_string(r->number);
 }
+
+int number_of(const REGISTER* r) {
+  return r != nullptr ? r->number : NO_REGISTER;
+}
 }  // namespace
+
+REGISTER_OPERANDS ASM_FORM::register_operands() const {
+  const REGISTER_OPERANDS r = operands_as_written();
+  switch (row().pipeline.layout) {
+    case OPERAND_LAYOUT::SWAPPED:
+      return {r.b, r.a};
+    case OPERAND_LAYOUT::ONLY_B:
+      return {NO_REGISTER, r.a};
+    case OPERAND_LAYOUT::AS_WRITTEN:
+      break;
+  }
+  return r;
+}
+
+REGISTER_OPERANDS ASM_R::operands_as_written() const {
+  return {number_of(r_), NO_REGISTER};
+}
+
+REGISTER_OPERANDS ASM_RR::operands_as_written() const {
+  return {number_of(first_), number_of(second_)};
+}
+
+REGISTER_OPERANDS ASM_R_IMM::operands_as_written() const {
+  return {number_of(r_), NO_REGISTER};
+}
 
 void ASM_FORM::append_mnemonic(std::string& text) const {
   text += row().mnemonic;

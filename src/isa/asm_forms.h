@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "isa/asm.h"
 #include "isa/opcode_table.h"
+#include "machine/asm.h"
 
 struct REGISTER;
 class ERROR_HANDLER;
@@ -20,9 +20,13 @@ class ASM_FORM : public ASM {
   int instruction_number() const override { return row().number; }
   bool writes_status() const override { return row().writes_status; }
   bool reads_status() const override { return row().reads_status; }
+  PIPELINE_USE pipeline_use() const override { return row().pipeline; }
+  REGISTER_OPERANDS register_operands() const override;
 
  protected:
   virtual const OPCODE_ROW& row() const = 0;
+  // The first and second register of the assembly text.
+  virtual REGISTER_OPERANDS operands_as_written() const { return {}; }
   void append_mnemonic(std::string& text) const;
 };
 
@@ -54,6 +58,8 @@ class ASM_R : public ASM_FORM {
   REGISTER* first_register() const { return r_; }
 
  protected:
+  REGISTER_OPERANDS operands_as_written() const override;
+
   REGISTER* r_;
 };
 
@@ -68,6 +74,7 @@ class ASM_RR : public ASM_FORM {
   REGISTER* second_register() const { return second_; }
 
  protected:
+  REGISTER_OPERANDS operands_as_written() const override;
   // mnemonic, blank, first register, before, second register, after: LD R1,(R2)
   void append_with_address(std::string& text, const char* before, const char* after) const;
 
@@ -99,6 +106,7 @@ class ASM_R_IMM : public ASM_FORM {
   int32_t immediate() const { return immediate_; }
 
  protected:
+  REGISTER_OPERANDS operands_as_written() const override;
   REGISTER* r_;
   int32_t immediate_;
 };

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "driver/position.h"
+#include "base/position.h"
 
 struct ASM_LABEL {
   ASM_LABEL(std::string name, POSITION first_use) : name(std::move(name)), first_use(first_use) {}

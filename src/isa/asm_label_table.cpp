@@ -1,7 +1,7 @@
 // Label lookup, definition and the end-of-file check for labels used but never defined.
 #include "isa/asm_label_table.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 
 ASM_LABEL* ASM_LABEL_TABLE::find_or_add(const std::string& name, const POSITION& position) {
   if (auto found = by_name_.find(name); found != by_name_.end()) return found->second;

@@ -8,8 +8,8 @@
 #include <span>
 #include <string_view>
 
-#include "driver/position.h"
-#include "isa/asm.h"
+#include "base/position.h"
+#include "machine/asm.h"
 
 class ASM_CURSOR;
 class ERROR_HANDLER;

@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 #include "isa/asm_constant_table.h"
 #include "isa/asm_cursor.h"
 #include "isa/asm_label_table.h"

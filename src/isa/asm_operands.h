@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/position.h"
+#include "base/position.h"
 
 class ASM_CONSTANT_TABLE;
 class ASM_CURSOR;

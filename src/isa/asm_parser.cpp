@@ -5,9 +5,12 @@
 
 #include <vector>
 
-#include "driver/context.h"
+#include "base/error_handler.h"
+#include "base/file_tools.h"
+#include "base/src_file_registry.h"
 #include "isa/asm_cursor.h"
 #include "isa/asm_mnemonics.h"
+#include "machine/machine.h"
 
 namespace {
 
@@ -33,26 +36,26 @@ bool at_label(const ASM_CURSOR& cursor) {
 
 bool ASM_PARSER::parse_file(const std::string& path) {
   std::vector<std::string> lines;
-  if (!context_.files.read_lines(path, lines)) return false;
+  if (!files_.read_lines(path, lines)) return false;
   release_labels_when_unused();
   labels_.clear();
-  ASM_FILE_CURSOR cursor(lines, &context_.source_files.source_file_for(path));
+  ASM_FILE_CURSOR cursor(lines, &source_files_.source_file_for(path));
   const ASM_MACRO_LOOKUP no_macros;
-  ASM_OPERAND_READER reader(cursor, context_.machine, constants_, &labels_, no_macros);
+  ASM_OPERAND_READER reader(cursor, machine_, constants_, &labels_, no_macros);
   while (!cursor.at_end()) {
     if (std::unique_ptr<ASM> instruction = parse_instruction(reader, true))
-      context_.machine.rom.append(std::move(instruction));
+      machine_.rom.append(std::move(instruction));
   }
-  labels_.report_undefined(context_.error_handler);
-  return context_.error_handler.error_count() == 0;
+  labels_.report_undefined(error_handler_);
+  return error_handler_.error_count() == 0;
 }
 
 // Errors counted before the call belong to the C text around it, so only new ones stop here.
 std::unique_ptr<ASM> ASM_PARSER::parse_one(ASM_CURSOR& cursor,
                                            const ASM_MACRO_LOOKUP& macro_lookup) {
-  const int errors_before = context_.error_handler.error_count();
-  ASM_OPERAND_READER reader(cursor, context_.machine, constants_, nullptr, macro_lookup);
-  while (!cursor.at_end() && context_.error_handler.error_count() == errors_before) {
+  const int errors_before = error_handler_.error_count();
+  ASM_OPERAND_READER reader(cursor, machine_, constants_, nullptr, macro_lookup);
+  while (!cursor.at_end() && error_handler_.error_count() == errors_before) {
     if (std::unique_ptr<ASM> instruction = parse_instruction(reader, false)) return instruction;
   }
   return nullptr;
@@ -64,7 +67,7 @@ void ASM_PARSER::clear_constants() {
 }
 
 void ASM_PARSER::release_labels_when_unused() {
-  if (context_.machine.rom.empty()) labels_.release();
+  if (machine_.rom.empty()) labels_.release();
 }
 
 // instruction := layout [ label ] layout [ mnemonic operands ] layout
@@ -94,9 +97,9 @@ void ASM_PARSER::define_label(ASM_CURSOR& cursor) {
   if (cursor.current() == ':') {
     cursor.advance();
   } else {
-    context_.error_handler.warning_at(cursor.position(), "\":\" expected after a label.");
+    error_handler_.warning_at(cursor.position(), "\":\" expected after a label.");
   }
-  labels_.define(name, start, context_.machine.rom.size(), context_.error_handler);
+  labels_.define(name, start, machine_.rom.size(), error_handler_);
 }
 
 std::unique_ptr<ASM> ASM_PARSER::parse_mnemonic(ASM_OPERAND_READER& reader) {
@@ -118,7 +121,7 @@ std::unique_ptr<ASM> ASM_PARSER::parse_mnemonic(ASM_OPERAND_READER& reader) {
       break;
   }
   if (!read_operands(*mnemonic, reader, operands)) return nullptr;
-  return mnemonic->build(operands, context_.error_handler);
+  return mnemonic->build(operands, error_handler_);
 }
 
 bool ASM_PARSER::accept_what_follows(const ASM_MNEMONIC& mnemonic, ASM_OPERAND_READER& reader) {
@@ -195,14 +198,14 @@ std::unique_ptr<ASM> ASM_PARSER::read_stepped(const ASM_MNEMONIC& mnemonic,
   const bool pre_decrement = reader.cursor.current() == '-';
   if (pre_decrement) reader.cursor.advance();
   if ((o.second = reader.read_address_register()) == nullptr) return nullptr;
-  if (pre_decrement) return mnemonic.build_pre_decrement(o, context_.error_handler);
+  if (pre_decrement) return mnemonic.build_pre_decrement(o, error_handler_);
   reader.skip_blanks();
   if (reader.cursor.current() != '+') {
     reader.fail(mnemonic.missing_plus_message);
     return nullptr;
   }
   reader.cursor.advance();
-  return mnemonic.build(o, context_.error_handler);
+  return mnemonic.build(o, error_handler_);
 }
 
 // constant-definition := "CST" blanks ( letter | "_" ) { letter | "_" } immediate

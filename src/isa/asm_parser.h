@@ -6,19 +6,27 @@
 #include <memory>
 #include <string>
 
-#include "isa/asm.h"
 #include "isa/asm_constant_table.h"
 #include "isa/asm_label_table.h"
 #include "isa/asm_operands.h"
+#include "machine/asm.h"
 
-struct CONTEXT;
 class ASM_CURSOR;
+class ERROR_HANDLER;
+class FILE_TOOLS;
+class MACHINE;
+class SRC_FILE_REGISTRY;
 struct ASM_MNEMONIC;
 struct ASM_OPERANDS;
 
 class ASM_PARSER {
  public:
-  explicit ASM_PARSER(CONTEXT& context) : context_(context) {}
+  ASM_PARSER(MACHINE& machine, FILE_TOOLS& files, SRC_FILE_REGISTRY& source_files,
+             ERROR_HANDLER& error_handler)
+      : machine_(machine),
+        files_(files),
+        source_files_(source_files),
+        error_handler_(error_handler) {}
   ASM_PARSER(const ASM_PARSER&) = delete;
   ASM_PARSER& operator=(const ASM_PARSER&) = delete;
 
@@ -51,7 +59,10 @@ class ASM_PARSER {
   // Label objects are kept while the ROM may still hold branches that point to them.
   void release_labels_when_unused();
 
-  CONTEXT& context_;
+  MACHINE& machine_;
+  FILE_TOOLS& files_;
+  SRC_FILE_REGISTRY& source_files_;
+  ERROR_HANDLER& error_handler_;
   ASM_CONSTANT_TABLE constants_;
   ASM_LABEL_TABLE labels_;
 };

@@ -2,10 +2,10 @@
 
 #include <fstream>
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
+#include "base/file_tools.h"
 #include "machine/hexadecimal.h"
 #include "machine/machine.h"
-#include "project/file_tools.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
+#include "base/file_tools.h"
 #include "isa/intel_hex_records.h"
-#include "project/file_tools.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // machine is used (64 bits wide), so no target address can overflow.
 #include "isa/jumps.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 #include "isa/alu.h"
 #include "isa/next_instruction.h"
 

@@ -2,10 +2,11 @@
 // wrap around the RAM, and LPM, which reads a ROM word's code without going through text.
 #include "isa/memory_access.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
+#include "base/file_kind.h"
+#include "base/src_file.h"
 #include "isa/alu.h"
 #include "isa/next_instruction.h"
-#include "project/src_file.h"
 
 namespace {
 int32_t address_in(const MACHINE& machine, const REGISTER& ra) {
@@ -29,8 +30,7 @@ int32_t decremented(const MACHINE& machine, int32_t address) {
 
 bool is_assembly_source(const POSITION& position) {
   if (position.source_file == nullptr) return false;
-  const std::string& path = position.source_file->path();
-  return !path.empty() && path.back() == 's';
+  return is_assembly_file(position.source_file->path());
 }
 }  // namespace
 

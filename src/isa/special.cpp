@@ -1,7 +1,7 @@
 // NOP, the internal-error trap and program constants.
 #include "isa/special.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 #include "isa/next_instruction.h"
 
 void NOP::execute(MACHINE& machine) {

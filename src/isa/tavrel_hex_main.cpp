@@ -1,10 +1,12 @@
 // tavrel-hex: converts a binary text file into one pair of Intel HEX files, for loading a ROM
 // without the whole environment. Errors are reported on the standard output like the program's.
-#include <filesystem>
 #include <iostream>
 #include <string>
 
-#include "driver/context.h"
+#include "base/echo.h"
+#include "base/error_handler.h"
+#include "base/file_tools.h"
+#include "base/user_interface.h"
 #include "isa/intel_hex_writer.h"
 
 namespace {
@@ -23,10 +25,12 @@ int main(int argc, char** argv) {
   INTEL_HEX_LAYOUT layout =
       width == "8" ? INTEL_HEX_LAYOUT::eight_bits : INTEL_HEX_LAYOUT::sixteen_bits;
 
-  std::error_code error;
-  std::string startup_directory = std::filesystem::current_path(error).string();
-  CONTEXT context(std::cin, std::cout, std::cerr, startup_directory);
-  switch (write_intel_hex(argv[1], layout, context.files, context.error_handler)) {
+  USER_INTERFACE user_interface{std::cout};
+  ECHO echo{user_interface};
+  ERROR_HANDLER error_handler{user_interface};
+  FILE_TOOLS files{echo, error_handler};
+  error_handler.attach_file_tools(files);
+  switch (write_intel_hex(argv[1], layout, files, error_handler)) {
     case INTEL_HEX_OUTCOME::written:
       return 0;
     case INTEL_HEX_OUTCOME::unreadable_input:

@@ -1,7 +1,7 @@
 // Register, status, immediate and port transfers.
 #include "isa/transfers.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 #include "isa/next_instruction.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "machine/breakpoint.h"
 
-#include "driver/user_interface.h"
+#include "base/user_interface.h"
 #include "machine/machine.h"
 
 void BREAKPOINT::wrap(ASM* object) {

@@ -3,7 +3,7 @@
 // it executes the instruction it wraps. Images, listings and checks see the wrapped instruction.
 #pragma once
 
-#include "isa/asm.h"
+#include "machine/asm.h"
 
 class BREAKPOINT final : public ASM {
  public:

@@ -2,6 +2,7 @@
 // reporter that its run-time diagnostics go through.
 #pragma once
 
+#include "machine/breakpoint_table.h"
 #include "machine/device_pool.h"
 #include "machine/machine_clock.h"
 #include "machine/machine_ram.h"
@@ -36,6 +37,7 @@ class MACHINE {
   MACHINE_RAM ram{parameters};
   DEVICE_POOL devices{parameters};
   ROM rom;
+  BREAKPOINT_TABLE breakpoints{rom};  // kept across builds: reset leaves it alone
   PROCESSOR_CONFIGURATION configuration{parameters, registers, stack, devices};
 
   ERROR_HANDLER& error_handler;

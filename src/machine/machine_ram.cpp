@@ -1,7 +1,7 @@
 // RAM reads and writes with the written-part rule, register-pair addresses and display lines.
 #include "machine/machine_ram.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 #include "machine/hexadecimal.h"
 #include "machine/register_pool.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/position.h"
+#include "base/position.h"
 #include "machine/processor_parameters.h"
 
 class ERROR_HANDLER;

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 
 void MACHINE_STACK::reset() {
   entries.fill(0);

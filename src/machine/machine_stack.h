@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/position.h"
+#include "base/position.h"
 
 class ERROR_HANDLER;
 

@@ -1,7 +1,7 @@
 // Indirect jumps through a register (pair), and the program counter line of the debugger.
 #include "machine/program_counter.h"
 
-#include "driver/error_handler.h"
+#include "base/error_handler.h"
 #include "machine/machine.h"
 #include "machine/register_pool.h"
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "isa/asm.h"
+#include "machine/asm.h"
 
 class MACHINE;
 

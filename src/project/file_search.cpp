@@ -2,9 +2,11 @@
 
 #include <vector>
 
-#include "driver/context.h"
-#include "project/file_tools.h"
-#include "project/path_names.h"
+#include "base/echo.h"
+#include "base/error_handler.h"
+#include "base/file_tools.h"
+#include "base/path_names.h"
+#include "project/source_path_list.h"
 
 namespace {
 
@@ -49,10 +51,4 @@ std::optional<std::string> find_file(const std::string& name, const SEARCH_PLACE
   error_handler.append("Searching of file \"" + name + "\" failed.");
   error_handler.error();
   return std::nullopt;
-}
-
-std::optional<std::string> find_file(CONTEXT& context, const std::string& name,
-                                     const std::optional<std::string>& project_path) {
-  SEARCH_PLACES places{context.source_paths, project_path, context.include_directory};
-  return find_file(name, places, context.files, context.echo, context.error_handler);
 }

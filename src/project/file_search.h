@@ -10,7 +10,6 @@ class ECHO;
 class ERROR_HANDLER;
 class FILE_TOOLS;
 class SOURCE_PATH_LIST;
-struct CONTEXT;
 
 // Where the search looks beyond the name itself.
 struct SEARCH_PLACES {
@@ -24,7 +23,3 @@ struct SEARCH_PLACES {
 std::optional<std::string> find_file(const std::string& name, const SEARCH_PLACES& places,
                                      const FILE_TOOLS& files, ECHO& echo,
                                      ERROR_HANDLER& error_handler);
-
-// The same search over the context's source paths and include directory.
-std::optional<std::string> find_file(CONTEXT& context, const std::string& name,
-                                     const std::optional<std::string>& project_path = {});

@@ -4,8 +4,10 @@
 
 #include <fstream>
 
-#include "driver/context.h"
+#include "base/file_tools.h"
+#include "machine/machine.h"
 #include "project/project_file_layout.h"
+#include "project/source_path_list.h"
 
 namespace {
 
@@ -30,29 +32,29 @@ std::string memory_section_text(std::string_view key, std::span<const int32_t> w
 
 }  // namespace
 
-std::string project_file_text(CONTEXT& context) {
-  const PROJECT_MANAGER& project = context.project_manager;
-  MACHINE& machine = context.machine;
+std::string project_file_text(const PROJECT_DESCRIPTION& description) {
+  const PROJECT& project = description.project;
+  MACHINE& machine = description.machine;
   std::string text = quoted_line("project_name", project.project_name);
   text += quoted_line("binary_text_file_path", project.binary_text_file_path);
   for (const PROJECT_PARAMETER& parameter : project_parameters)
     text += quoted_line(parameter.key, std::to_string(machine.parameters.*parameter.value));
-  text += source_list_text(context.source_paths.paths());
+  text += source_list_text(description.source_paths.paths());
   for (const PORT_MEMORY_SECTION& section : port_memory_sections)
     text += memory_section_text(section.key, section.words(machine.devices, machine.parameters));
   return text;
 }
 
-bool write_project_file(CONTEXT& context) {
-  PROJECT_MANAGER& project = context.project_manager;
+bool write_project_file(const PROJECT_DESCRIPTION& description, FILE_TOOLS& files) {
+  PROJECT& project = description.project;
   if (!project.project_path) return false;
   const std::string path = *project.project_path;
-  std::ofstream file = context.files.open_write(path);
+  std::ofstream file = files.open_write(path);
   if (!file.is_open()) return false;
-  file << project_file_text(context);
+  file << project_file_text(description);
   file.flush();
   const bool written = file.good();
-  context.files.close_write(file, path);
+  files.close_write(file, path);
   if (written) project.modified = false;
   return written;
 }

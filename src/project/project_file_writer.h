@@ -4,11 +4,13 @@
 
 #include <string>
 
-struct CONTEXT;
+#include "project/project.h"
+
+class FILE_TOOLS;
 
 // The whole text of the project file for the current project.
-std::string project_file_text(CONTEXT& context);
+std::string project_file_text(const PROJECT_DESCRIPTION& description);
 
 // Writes the project to its project path and clears `modified`. Answers false, changing
 // nothing, when there is no project path or the file cannot be created.
-bool write_project_file(CONTEXT& context);
+bool write_project_file(const PROJECT_DESCRIPTION& description, FILE_TOOLS& files);

@@ -1,22 +1,5 @@
 #include "project/source_path_list.h"
 
-FILE_KIND file_kind(std::string_view name) {
-  if (name.ends_with(".c")) return FILE_KIND::c_source;
-  if (name.ends_with(".h")) return FILE_KIND::c_header;
-  if (name.ends_with(".s")) return FILE_KIND::assembly;
-  if (name.ends_with(".tvr") || name.ends_with(".TVR")) return FILE_KIND::project;
-  return FILE_KIND::other;
-}
-
-bool is_source_file(std::string_view name) {
-  FILE_KIND kind = file_kind(name);
-  return kind == FILE_KIND::c_source || kind == FILE_KIND::c_header || kind == FILE_KIND::assembly;
-}
-
-bool is_project_file(std::string_view name) {
-  return file_kind(name) == FILE_KIND::project;
-}
-
 bool SOURCE_PATH_LIST::add_source_file(const std::string& path) {
   if (!is_source_file(path)) return false;
   paths_.push_back(path);
@@ -24,5 +7,5 @@ bool SOURCE_PATH_LIST::add_source_file(const std::string& path) {
 }
 
 bool SOURCE_PATH_LIST::is_assembly_project() const {
-  return !paths_.empty() && paths_.front().ends_with("s");
+  return !paths_.empty() && is_assembly_file(paths_.front());
 }

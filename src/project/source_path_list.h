@@ -1,16 +1,11 @@
 // The project's source paths in order, exactly as entered. Only C sources, C headers and
-// assembly sources are ever added; the kind is decided by the exact, case-sensitive ending.
+// assembly sources are ever added.
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
-enum class FILE_KIND { c_source, c_header, assembly, project, other };
-
-FILE_KIND file_kind(std::string_view name);
-bool is_source_file(std::string_view name);   // .c, .h or .s
-bool is_project_file(std::string_view name);  // .tvr or .TVR
+#include "base/file_kind.h"
 
 class SOURCE_PATH_LIST {
  public:
@@ -20,7 +15,7 @@ class SOURCE_PATH_LIST {
 
   const std::vector<std::string>& paths() const { return paths_; }
   bool empty() const { return paths_.empty(); }
-  // The first path ends with "s".
+  // The first path is an assembly source.
   bool is_assembly_project() const;
 
  private:

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "driver/context.h"
+#include "base/error_handler.h"
+#include "machine/machine.h"
 #include "project/project_file_layout.h"
+#include "project/source_path_list.h"
 
 namespace {
 
@@ -24,14 +26,19 @@ int32_t as_port_word(long long value) {
 
 }  // namespace
 
-TVR_PARSER::TVR_PARSER(CONTEXT& context, std::string path, std::istream& file)
-    : context_(context), path_(std::move(path)), file_(file), current_(file.get()) {}
+TVR_PARSER::TVR_PARSER(const PROJECT_DESCRIPTION& description, ERROR_HANDLER& error_handler,
+                       std::string path, std::istream& file)
+    : description_(description),
+      error_handler_(error_handler),
+      path_(std::move(path)),
+      file_(file),
+      current_(file.get()) {}
 
 // project  = "project_name" quoted "binary_text_file_path" quoted parameter*8 source_list
 //            [input_memory] [output_memory] [io_memory]
 // quoted   = "=" '"' characters '"'
 bool TVR_PARSER::read() {
-  PROJECT_MANAGER& project = context_.project_manager;
+  PROJECT& project = description_.project;
   expect_word("project_name");
   read_quoted(project.project_name);
   expect_word("binary_text_file_path");
@@ -67,14 +74,14 @@ void TVR_PARSER::skip_separators() {
 void TVR_PARSER::fail() {
   if (failed_) return;
   failed_ = true;
-  context_.error_handler.append("Error while parsing file \"")
+  error_handler_.append("Error while parsing file \"")
       .append(path_)
       .append("\" at line ")
       .append(line_)
       .append(" column ")
       .append(column_)
       .append(".");
-  context_.error_handler.error();
+  error_handler_.error();
 }
 
 void TVR_PARSER::expect(char wanted) {
@@ -144,7 +151,7 @@ void TVR_PARSER::read_parameter(const PROJECT_PARAMETER& parameter) {
     fail();
     return;
   }
-  (context_.machine.configuration.*parameter.set)(static_cast<int>(value));
+  (description_.machine.configuration.*parameter.set)(static_cast<int>(value));
   expect('"');
 }
 
@@ -167,7 +174,7 @@ void TVR_PARSER::read_source_path() {
   std::string path = read_up_to_quote();
   expect('"');
   if (failed_) return;
-  context_.source_paths.add_source_file(path);
+  description_.source_paths.add_source_file(path);
   skip_separators();
   if (current_ == ',')
     advance();
@@ -189,7 +196,8 @@ void TVR_PARSER::read_memory_section(const PORT_MEMORY_SECTION& section) {
   expect_word(section.key);
   expect('=');
   expect('{');
-  for (int32_t& word : section.words(context_.machine.devices, context_.machine.parameters)) {
+  for (int32_t& word :
+       section.words(description_.machine.devices, description_.machine.parameters)) {
     if (failed_) return;
     skip_separators();
     word = as_port_word(read_number());

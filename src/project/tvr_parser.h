@@ -7,14 +7,17 @@
 #include <string>
 #include <string_view>
 
-struct CONTEXT;
+#include "project/project.h"
+
+class ERROR_HANDLER;
 struct PROJECT_PARAMETER;
 struct PORT_MEMORY_SECTION;
 
 class TVR_PARSER {
  public:
   // path only names the file in the error report; the characters come from file.
-  TVR_PARSER(CONTEXT& context, std::string path, std::istream& file);
+  TVR_PARSER(const PROJECT_DESCRIPTION& description, ERROR_HANDLER& error_handler, std::string path,
+             std::istream& file);
 
   // Reads the whole project; answers true when it was read to the end without error.
   bool read();
@@ -36,7 +39,8 @@ class TVR_PARSER {
   bool section_follows(std::string_view key);
   void read_memory_section(const PORT_MEMORY_SECTION& section);
 
-  CONTEXT& context_;
+  PROJECT_DESCRIPTION description_;
+  ERROR_HANDLER& error_handler_;
   std::string path_;
   std::istream& file_;
   int current_;  // the character under examination, or end_of_file

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/context.h"
 #include "driver/tavrel.h"
+#include "pipeline/context.h"
 #include "support/temporary_directory.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "project/src_file.h"
+#include "base/src_file.h"
 
 namespace {
 

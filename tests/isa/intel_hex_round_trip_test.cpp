@@ -6,8 +6,8 @@
 #include <map>
 #include <sstream>
 
-#include "driver/context.h"
 #include "isa/intel_hex_writer.h"
+#include "pipeline/context.h"
 #include "support/binary_text_file.h"
 #include "support/scratch_directory.h"
 

@@ -1,6 +1,6 @@
 // RAM access through address registers, with wrapping, and ROM reads with LPM.
+#include "base/src_file.h"
 #include "isa/isa_fixture.h"
-#include "project/src_file.h"
 
 class MEMORY_ACCESS : public ISA_FIXTURE {};
 

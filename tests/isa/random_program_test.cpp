@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "machine/execution.h"
-#include "project/project_manager.h"
+#include "pipeline/project_manager.h"
 #include "support/temporary_directory.h"
 #include "support/test_context.h"
 

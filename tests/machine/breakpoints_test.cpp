@@ -9,6 +9,7 @@
 
 #include "isa/binary_text_file.h"
 #include "machine/breakpoint.h"
+#include "machine/breakpoint_table.h"
 #include "support/build_fixture.h"
 #include "support/scratch_directory.h"
 
@@ -49,7 +50,9 @@ class Breakpoints : public BuildTest {
     ASSERT_EQ(rom.size(), 10);
   }
   SRC_FILE& source() { return file(path); }
-  BREAKPOINT* breakpoint_of(int line) { return source().breakpoints.at(line).get(); }
+  BREAKPOINT_TABLE& table() { return machine.breakpoints; }
+  const BREAKPOINT_TABLE::LINES& lines() { return table().lines_of(source()); }
+  BREAKPOINT* breakpoint_of(int line) { return lines().at(line).get(); }
 
   std::vector<std::string> without_marks(std::vector<std::string> lines) const {
     for (std::string& line : lines)
@@ -64,7 +67,7 @@ class Breakpoints : public BuildTest {
 
 TEST_F(Breakpoints, a_run_stops_on_the_breakpoint_at_7_before_executing_it_and_goes_on) {
   build_straight();
-  ASSERT_EQ(set_breakpoint(rom, source(), 9), 7);
+  ASSERT_EQ(table().set_breakpoint(source(), 9), 7);
 
   run();
   EXPECT_EQ(machine.program_counter.value, 7);
@@ -82,7 +85,7 @@ TEST_F(Breakpoints, a_run_stops_on_the_breakpoint_at_7_before_executing_it_and_g
 
 TEST_F(Breakpoints, a_stopping_breakpoint_moves_neither_the_program_counter_nor_the_clock) {
   build_straight();
-  set_breakpoint(rom, source(), 2);
+  table().set_breakpoint(source(), 2);
   context.user_interface.stop = false;
   EXPECT_FALSE(execute_one(machine));
   EXPECT_TRUE(context.user_interface.stop);
@@ -97,7 +100,7 @@ TEST_F(Breakpoints, only_the_first_instruction_of_a_line_is_wrapped_and_the_list
   ASM* second = rom.fetch(8);
   const int32_t code = rom.code_word(7);
 
-  ASSERT_EQ(set_breakpoint(rom, source(), 9), 7);
+  ASSERT_EQ(table().set_breakpoint(source(), 9), 7);
   auto* breakpoint = dynamic_cast<BREAKPOINT*>(rom.fetch(7));
   ASSERT_NE(breakpoint, nullptr);
   EXPECT_EQ(breakpoint->wrapped_instruction(), first);
@@ -114,44 +117,44 @@ TEST_F(Breakpoints, only_the_first_instruction_of_a_line_is_wrapped_and_the_list
 TEST_F(Breakpoints, a_line_without_code_answers_minus_one_and_leaves_the_rom_alone) {
   build_straight();
   const std::vector<std::string> before = listing();
-  EXPECT_EQ(set_breakpoint(rom, source(), 10), -1);  // blank
-  EXPECT_EQ(set_breakpoint(rom, source(), 1), -1);   // comment
-  EXPECT_EQ(set_breakpoint(rom, source(), 40), -1);  // past the end of the file
+  EXPECT_EQ(table().set_breakpoint(source(), 10), -1);  // blank
+  EXPECT_EQ(table().set_breakpoint(source(), 1), -1);   // comment
+  EXPECT_EQ(table().set_breakpoint(source(), 40), -1);  // past the end of the file
   EXPECT_EQ(listing(), before);
   EXPECT_EQ(breakpoint_count(), 0);
 }
 
 TEST_F(Breakpoints, breakpoint_state_answers_zero_one_or_minus_one) {
   build_straight();
-  EXPECT_EQ(breakpoint_state(rom, source(), 4), 0) << "code, no breakpoint";
-  EXPECT_EQ(breakpoint_state(rom, source(), 10), -1) << "no code";
-  set_breakpoint(rom, source(), 4);
-  EXPECT_EQ(breakpoint_state(rom, source(), 4), 1);
-  EXPECT_EQ(breakpoint_state(rom, source(), 4), 1) << "asking again changes nothing";
+  EXPECT_EQ(table().breakpoint_state(source(), 4), 0) << "code, no breakpoint";
+  EXPECT_EQ(table().breakpoint_state(source(), 10), -1) << "no code";
+  table().set_breakpoint(source(), 4);
+  EXPECT_EQ(table().breakpoint_state(source(), 4), 1);
+  EXPECT_EQ(table().breakpoint_state(source(), 4), 1) << "asking again changes nothing";
   EXPECT_EQ(slots_holding(breakpoint_of(4)), std::vector<int32_t>{2});
-  remove_breakpoint(rom, source(), 4);
-  EXPECT_EQ(breakpoint_state(rom, source(), 4), 0);
+  table().remove_breakpoint(source(), 4);
+  EXPECT_EQ(table().breakpoint_state(source(), 4), 0);
 }
 
 TEST_F(Breakpoints, removing_puts_the_instruction_back_and_answers_its_address) {
   build_straight();
   ASM* original = rom.fetch(3);
-  set_breakpoint(rom, source(), 5);
-  EXPECT_EQ(remove_breakpoint(rom, source(), 5), 3);
+  table().set_breakpoint(source(), 5);
+  EXPECT_EQ(table().remove_breakpoint(source(), 5), 3);
   EXPECT_EQ(rom.fetch(3), original);
-  EXPECT_EQ(source().breakpoints.count(5), 0u);
-  EXPECT_EQ(remove_breakpoint(rom, source(), 5), -1) << "nothing left to remove";
-  EXPECT_EQ(remove_breakpoint(rom, source(), 10), -1);
+  EXPECT_EQ(lines().count(5), 0u);
+  EXPECT_EQ(table().remove_breakpoint(source(), 5), -1) << "nothing left to remove";
+  EXPECT_EQ(table().remove_breakpoint(source(), 10), -1);
 }
 
 TEST_F(Breakpoints, remove_all_breakpoints_empties_the_table_and_restores_every_slot) {
   build_straight();
   const std::vector<std::string> before = listing();
-  for (int line : {2, 5, 9, 11}) set_breakpoint(rom, source(), line);
+  for (int line : {2, 5, 9, 11}) table().set_breakpoint(source(), line);
   ASSERT_EQ(breakpoint_count(), 4);
-  remove_all_breakpoints(rom, source());
+  table().remove_all_breakpoints(source());
   EXPECT_EQ(breakpoint_count(), 0);
-  EXPECT_TRUE(source().breakpoints.empty());
+  EXPECT_TRUE(lines().empty());
   EXPECT_EQ(listing(), before);
 }
 
@@ -184,8 +187,8 @@ TEST_F(Breakpoints, has_code_at_matches_the_exact_path_and_line) {
 
 TEST_F(Breakpoints, a_rebuild_keeps_a_breakpoint_whose_line_still_has_code_and_drops_the_others) {
   build_straight();
-  set_breakpoint(rom, source(), 9);
-  set_breakpoint(rom, source(), 3);
+  table().set_breakpoint(source(), 9);
+  table().set_breakpoint(source(), 3);
   // Line 3 loses its code, line 9 gets another instruction, one address earlier.
   std::string edited = straight_program;
   edited.replace(edited.find("        LDIL R2,#2\n"), 19, "\n");
@@ -194,8 +197,8 @@ TEST_F(Breakpoints, a_rebuild_keeps_a_breakpoint_whose_line_still_has_code_and_d
   build();
   ASSERT_EQ(errors(), 0) << output();
 
-  EXPECT_EQ(source().breakpoints.count(3), 0u);
-  ASSERT_EQ(source().breakpoints.count(9), 1u);
+  EXPECT_EQ(lines().count(3), 0u);
+  ASSERT_EQ(lines().count(9), 1u);
   EXPECT_EQ(slots_holding(breakpoint_of(9)), std::vector<int32_t>{6});
   EXPECT_EQ(listing()[6], "* LDIL R4,#12");
   EXPECT_EQ(breakpoint_count(), 1);
@@ -206,15 +209,15 @@ TEST_F(Breakpoints, a_rebuild_keeps_a_breakpoint_whose_line_still_has_code_and_d
 
 TEST_F(Breakpoints, a_rebuild_that_fails_drops_nothing_and_installs_nothing) {
   build_straight();
-  set_breakpoint(rom, source(), 9);
+  table().set_breakpoint(source(), 9);
   edit("prog.s", straight_program + "        FOO\n");
   build();
   ASSERT_GT(errors(), 0);
   EXPECT_TRUE(rom.empty());
-  EXPECT_EQ(breakpoint_state(rom, source(), 9), -1) << "no code in an empty ROM";
+  EXPECT_EQ(table().breakpoint_state(source(), 9), -1) << "no code in an empty ROM";
   edit("prog.s", straight_program);
   build();
-  EXPECT_EQ(breakpoint_state(rom, source(), 9), 0) << "the dropped breakpoint stays dropped";
+  EXPECT_EQ(table().breakpoint_state(source(), 9), 0) << "the dropped breakpoint stays dropped";
 }
 
 // Breakpoints on a branch and on a padded branch target, put back by a rebuild: the code is
@@ -230,8 +233,8 @@ TEST_F(Breakpoints, breakpoints_never_change_the_generated_code) {
   ASSERT_EQ(rom.fetch(5)->position().line, 3);
   ASSERT_TRUE(write_binary_text_file("plain.b", machine, context.files, context.error_handler));
 
-  ASSERT_GE(set_breakpoint(rom, source(), 3), 0);
-  ASSERT_GE(set_breakpoint(rom, source(), 6), 0);
+  ASSERT_GE(table().set_breakpoint(source(), 3), 0);
+  ASSERT_GE(table().set_breakpoint(source(), 6), 0);
   build();
   ASSERT_EQ(errors(), 0) << output();
   EXPECT_EQ(codes(), plain_codes);
@@ -250,14 +253,14 @@ TEST_F(Breakpoints, breakpoints_never_change_the_generated_code) {
 
   // The padding before the target now comes first on line 3: asking about the line must find
   // the breakpoint where it stands, not wrap the padding with the same object.
-  EXPECT_EQ(breakpoint_state(rom, source(), 3), 1);
-  EXPECT_EQ(breakpoint_state(rom, source(), 6), 1);
+  EXPECT_EQ(table().breakpoint_state(source(), 3), 1);
+  EXPECT_EQ(table().breakpoint_state(source(), 6), 1);
   EXPECT_EQ(slots_holding(breakpoint_of(3)).size(), 1u);
   EXPECT_EQ(breakpoint_count(), 2);
   EXPECT_EQ(codes(), plain_codes);
 
-  remove_breakpoint(rom, source(), 3);
-  remove_breakpoint(rom, source(), 6);
+  table().remove_breakpoint(source(), 3);
+  table().remove_breakpoint(source(), 6);
   EXPECT_EQ(listing(), plain_listing) << "no instruction lost on removal";
   EXPECT_EQ(codes(), plain_codes);
 }
@@ -269,8 +272,8 @@ TEST_F(Breakpoints, a_program_with_breakpoints_ends_as_it_does_without) {
   const int64_t plain_periods = machine.clock.periods();
   ASSERT_EQ(value(2), 3);
 
-  set_breakpoint(rom, source(), 3);
-  set_breakpoint(rom, source(), 6);
+  table().set_breakpoint(source(), 3);
+  table().set_breakpoint(source(), 6);
   build();
   int stops = 0;
   for (run(); machine.program_counter.value < rom.size(); run()) ++stops;

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "driver/error_handler.h"
-#include "driver/user_interface.h"
+#include "base/error_handler.h"
+#include "base/user_interface.h"
 #include "machine/machine.h"
 
 struct TEST_MACHINE {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "driver/context.h"
+#include "pipeline/context.h"
 #include "support/scratch_directory.h"
 
 namespace {

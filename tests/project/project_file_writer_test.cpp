@@ -45,7 +45,7 @@ struct ProjectFileWriter : testing::Test {
 
 TEST_F(ProjectFileWriter, writes_the_fixed_layout) {
   fill_project();
-  EXPECT_EQ(project_file_text(context),
+  EXPECT_EQ(project_file_text(context.project_description()),
             "project_name = \"Traffic lights\"\n"
             "binary_text_file_path = \"out/lights.b\"\n"
             "N = \"14\"\n"
@@ -75,7 +75,7 @@ TEST_F(ProjectFileWriter, writes_the_fixed_layout) {
 
 TEST_F(ProjectFileWriter, empty_project_gives_empty_list_and_empty_sections) {
   EXPECT_EQ(
-      project_file_text(context),
+      project_file_text(context.project_description()),
       "project_name = \"\"\n"
       "binary_text_file_path = \"\"\n"
       "N = \"8\"\nM = \"16\"\nL = \"6\"\nX = \"8\"\nI = \"0\"\nO = \"0\"\nIO = \"0\"\nZ = \"4\"\n"
@@ -88,9 +88,10 @@ TEST_F(ProjectFileWriter, empty_project_gives_empty_list_and_empty_sections) {
 
 TEST_F(ProjectFileWriter, written_project_reads_back_to_the_same_project) {
   fill_project();
-  std::istringstream file(project_file_text(context));
+  std::istringstream file(project_file_text(context.project_description()));
   TEST_CONTEXT other;
-  TVR_PARSER parser(other.context, "lights.tvr", file);
+  TVR_PARSER parser(other.context.project_description(), other.context.error_handler, "lights.tvr",
+                    file);
   ASSERT_TRUE(parser.read());
   const PROJECT_MANAGER& read = other.context.project_manager;
   EXPECT_EQ(read.project_name, "Traffic lights");
@@ -112,14 +113,16 @@ TEST_F(ProjectFileWriter, written_project_reads_back_to_the_same_project) {
   EXPECT_EQ(copy.output[0], -1);
   EXPECT_EQ(copy.io[0], 12);
   EXPECT_EQ(copy.io[1], 2147483647);
-  EXPECT_EQ(project_file_text(other.context), project_file_text(context));
+  EXPECT_EQ(project_file_text(other.context.project_description()),
+            project_file_text(context.project_description()));
 }
 
 TEST_F(ProjectFileWriter, empty_source_list_adds_no_path_when_read) {
-  std::istringstream file(project_file_text(context));
+  std::istringstream file(project_file_text(context.project_description()));
   TEST_CONTEXT other;
   other.context.source_paths.add_source_file("stale.c");
-  TVR_PARSER parser(other.context, "empty.tvr", file);
+  TVR_PARSER parser(other.context.project_description(), other.context.error_handler, "empty.tvr",
+                    file);
   EXPECT_TRUE(parser.read());
   EXPECT_EQ(other.take_output(), "");
   EXPECT_EQ(other.context.source_paths.paths(), std::vector<std::string>{"stale.c"});
@@ -130,9 +133,10 @@ TEST_F(ProjectFileWriter, writes_to_the_project_path_and_clears_modified) {
   context.project_manager.project_path = "lights.tvr";
   context.project_manager.modified = true;
   context.echo.verbose = true;
-  EXPECT_TRUE(write_project_file(context));
+  EXPECT_TRUE(write_project_file(context.project_description(), context.files));
   EXPECT_FALSE(context.project_manager.modified);
-  EXPECT_EQ(SCRATCH_DIRECTORY::read("lights.tvr"), project_file_text(context));
+  EXPECT_EQ(SCRATCH_DIRECTORY::read("lights.tvr"),
+            project_file_text(context.project_description()));
   EXPECT_EQ(test.take_output(),
             "Trying to write file \"lights.tvr\".\nClosing file \"lights.tvr\".\n");
 }
@@ -140,13 +144,13 @@ TEST_F(ProjectFileWriter, writes_to_the_project_path_and_clears_modified) {
 TEST_F(ProjectFileWriter, file_that_cannot_be_created_answers_false_and_stays_modified) {
   context.project_manager.project_path = "no/such/directory/p.tvr";
   context.project_manager.modified = true;
-  EXPECT_FALSE(write_project_file(context));
+  EXPECT_FALSE(write_project_file(context.project_description(), context.files));
   EXPECT_TRUE(context.project_manager.modified);
   EXPECT_FALSE(std::filesystem::exists("no"));
 }
 
 TEST_F(ProjectFileWriter, without_a_project_path_nothing_is_written) {
   context.project_manager.modified = true;
-  EXPECT_FALSE(write_project_file(context));
+  EXPECT_FALSE(write_project_file(context.project_description(), context.files));
   EXPECT_TRUE(context.project_manager.modified);
 }

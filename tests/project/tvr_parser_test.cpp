@@ -37,7 +37,7 @@ struct TvrParser : testing::Test {
 
   bool read(const std::string& text) {
     std::istringstream file(text);
-    TVR_PARSER parser(context, "a", file);
+    TVR_PARSER parser(context.project_description(), context.error_handler, "a", file);
     return parser.read();
   }
   const PROCESSOR_PARAMETERS& configured() const { return context.machine.parameters; }
@@ -115,7 +115,7 @@ TEST_F(TvrParser, every_parameter_is_checked_against_its_range) {
     if (key == "N") start = 0;
     parameters.replace(start, parameters.find('\n', start) - start, refusal.line);
     std::istringstream file(project_text(parameters, ""));
-    TVR_PARSER parser(fresh.context, "a", file);
+    TVR_PARSER parser(fresh.context.project_description(), fresh.context.error_handler, "a", file);
     EXPECT_FALSE(parser.read()) << refusal.line;
     EXPECT_EQ(fresh.take_output(), parse_error(refusal.line_number, refusal.column))
         << refusal.line;

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/context.h"
+#include "pipeline/context.h"
 
 struct TEST_CONTEXT {
   explicit TEST_CONTEXT(std::string startup_directory = std::filesystem::current_path().string())

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "isa/asm.h"
+#include "machine/asm.h"
 
 class WRAPPER_STUB final : public ASM {
  public:

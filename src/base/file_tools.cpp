@@ -1,0 +1,75 @@
+#include "base/file_tools.h"
+
+#include <filesystem>
+#include <iterator>
+
+#include "base/echo.h"
+#include "base/error_handler.h"
+#include "base/text_lines.h"
+
+namespace {
+
+// Some systems open a directory for reading; it is still no file to read.
+std::ifstream open_file(const std::string& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return std::ifstream();
+  return std::ifstream(path);
+}
+
+}  // namespace
+
+std::ifstream FILE_TOOLS::open_read(const std::string& path) {
+  echo_.echo_string("Trying to read file \"" + path + "\".\n");
+  return open_file(path);
+}
+
+std::ofstream FILE_TOOLS::open_write(const std::string& path) {
+  echo_.echo_string("Trying to write file \"" + path + "\".\n");
+  return std::ofstream(path, std::ios::out | std::ios::trunc);
+}
+
+void FILE_TOOLS::close_read(std::ifstream& file, const std::string& path) {
+  if (!file.is_open()) return;
+  echo_.echo_string("Closing file \"" + path + "\".\n");
+  file.close();
+}
+
+void FILE_TOOLS::close_write(std::ofstream& file, const std::string& path) {
+  if (!file.is_open()) return;
+  echo_.echo_string("Closing file \"" + path + "\".\n");
+  file.close();
+}
+
+void FILE_TOOLS::remove_file(const std::string& path) {
+  if (!file_exists(path)) return;
+  echo_.echo_string("Removing \"" + path + "\".\n");
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
+bool FILE_TOOLS::file_exists(const std::string& path) const {
+  return open_file(path).is_open();
+}
+
+bool FILE_TOOLS::read_lines(const std::string& path, std::vector<std::string>& lines) {
+  std::ifstream file = open_read(path);
+  if (!file.is_open()) {
+    error_handler_.append("Unable to open file \"" + path + "\".\n");
+    error_handler_.error();
+    return false;
+  }
+  std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  lines = split_lines(contents);
+  close_read(file, path);
+  return true;
+}
+
+std::optional<std::string> FILE_TOOLS::read_source_line(const std::string& path, int line) {
+  std::ifstream file = open_read(path);
+  if (!file.is_open()) return std::nullopt;
+  std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  close_read(file, path);
+  std::vector<std::string> lines = split_lines(contents);
+  if (line < 1 || static_cast<std::size_t>(line) > lines.size()) return std::string();
+  return lines[line - 1];
+}

@@ -1,0 +1,61 @@
+// Position comparisons, and the display of a position with its source line and caret.
+#include "base/position.h"
+
+#include <optional>
+
+#include "base/file_tools.h"
+#include "base/src_file.h"
+#include "base/user_interface.h"
+
+namespace {
+
+bool same_file(const POSITION& a, const POSITION& b) {
+  return a.source_file != nullptr && a.source_file == b.source_file;
+}
+
+bool not_after(const POSITION& a, const POSITION& b) {
+  return a.line < b.line || (a.line == b.line && a.column <= b.column);
+}
+
+// The caret line: a tab under each tab of the source, a blank elsewhere, also past the line's end.
+std::string caret_line(const std::string& source_line, int column) {
+  std::string caret;
+  for (int i = 0; i + 1 < column; ++i) {
+    bool tab = static_cast<size_t>(i) < source_line.size() && source_line[i] == '\t';
+    caret.push_back(tab ? '\t' : ' ');
+  }
+  caret += "^\n";
+  return caret;
+}
+
+}  // namespace
+
+bool is_between(const POSITION& p, const POSITION& a, const POSITION& b) {
+  return same_file(p, a) && not_after(a, p) && not_after(p, b);
+}
+
+bool is_near(const POSITION& a, const POSITION& b, int n) {
+  return same_file(a, b) && a.line == b.line && a.column <= b.column && b.column <= a.column + n;
+}
+
+bool is_at(const POSITION& p, const std::string& path, int line) {
+  return p.source_file != nullptr && p.source_file->path() == path && p.line == line;
+}
+
+void show(const POSITION& p, USER_INTERFACE& user_interface, FILE_TOOLS& files) {
+  if (p.source_file == nullptr) return;
+  const std::string& path = p.source_file->path();
+  user_interface.put_string("Line ");
+  user_interface.put_integer(p.line);
+  user_interface.put_string(" column ");
+  user_interface.put_integer(p.column);
+  user_interface.put_string(" in " + path + " :\n");
+  // A file shortened since the build shows an empty line rather than reading past its end.
+  std::optional<std::string> source_line = files.read_source_line(path, p.line);
+  if (!source_line) {
+    user_interface.put_string("Cannot read file \"" + path + "\".\n");
+    return;
+  }
+  user_interface.put_string(*source_line + "\n");
+  user_interface.put_string(caret_line(*source_line, p.column));
+}
