@@ -15,8 +15,9 @@ void COMMAND_LINE_INTERFACE::flush() {
 }
 
 int COMMAND_LINE_INTERFACE::run() {
-  if (!context_.project_manager.is_open()) context_.project_manager.update();
+  PROJECT_MANAGER& project = context_.project_manager;
+  if (!project.is_open()) project.update();
+  if (project.compiler_stopped) return 1;
   if (!context_.user_interface.stop) return batch_run(context_);
-  CONSOLE_DEBUGGER(context_).run();
-  return 0;
+  return CONSOLE_DEBUGGER(context_).run();
 }

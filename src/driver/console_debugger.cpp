@@ -28,13 +28,14 @@ bool is_within_code(const MACHINE& machine) {
 
 }  // namespace
 
-void CONSOLE_DEBUGGER::run() {
+int CONSOLE_DEBUGGER::run() {
   while (!quit_) {
     write("Tavrel > ");
     if (!read_line()) break;
     interpret_line();
   }
   write("\n");
+  return status_;
 }
 
 bool CONSOLE_DEBUGGER::read_line() {
@@ -101,8 +102,12 @@ void CONSOLE_DEBUGGER::show_listing() {
   list_code(context_.machine, context_.user_interface);
 }
 
+// A compiler stop ends the session as it ends every batch mode.
 void CONSOLE_DEBUGGER::rebuild() {
   context_.project_manager.update();
+  if (!context_.project_manager.compiler_stopped) return;
+  status_ = 1;
+  quit_ = true;
 }
 
 void CONSOLE_DEBUGGER::show_status() {

@@ -13,7 +13,8 @@ class CONSOLE_DEBUGGER {
   explicit CONSOLE_DEBUGGER(CONTEXT& context) : context_(context) {}
 
   // Prompts until Q or the end of the input, then writes a newline.
-  void run();
+  // Answers the exit status: 0, or 1 after a compiler stop.
+  int run();
 
  private:
   bool read_line();
@@ -42,4 +43,5 @@ class CONSOLE_DEBUGGER {
   std::string line_;
   std::size_t cursor_ = 0;
   bool quit_ = false;
+  int status_ = 0;
 };

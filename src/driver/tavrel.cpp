@@ -27,6 +27,7 @@ int status_of_command(const CONTEXT& context) {
 int compile(CONTEXT& context) {
   PROJECT_MANAGER& project = context.project_manager;
   project.update();
+  if (project.compiler_stopped) return 1;
   if (context.error_handler.error_count() == 0)
     write_binary_text_file(project.binary_text_file_path, context.machine, context.files,
                            context.error_handler);
@@ -35,6 +36,7 @@ int compile(CONTEXT& context) {
 
 int list_assembly(CONTEXT& context) {
   context.project_manager.update();
+  if (context.project_manager.compiler_stopped) return 1;
   list_code(context.machine, context.user_interface);
   return status_of_command(context);
 }

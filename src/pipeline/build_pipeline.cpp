@@ -2,6 +2,9 @@
 // later stages and leaves the ROM empty; the pipeline never ends the process, the modes decide
 // from the counts what follows.
 #include "base/file_kind.h"
+#include "base/src_file.h"
+#include "cfront/c_function.h"
+#include "cfront/c_stops.h"
 #include "pipeline/context.h"
 #include "pipeline/project_manager.h"
 #include "project/file_search.h"
@@ -15,6 +18,7 @@ bool no_errors(const CONTEXT& context) {
 void reset_build_state(CONTEXT& context) {
   context.error_handler.reset();
   context.asm_parser.clear_constants();
+  context.c_program.reset();
   context.machine.reset();
 }
 
@@ -24,9 +28,7 @@ bool load_source_file(CONTEXT& context, const std::string& path) {
     case FILE_KIND::assembly:
       return context.asm_parser.parse_file(path);
     case FILE_KIND::c_source:
-      context.error_handler.error_without_position("C source files cannot be compiled yet: \"" +
-                                                   path + "\".");
-      return false;
+      return context.c_program.parse_c_file(path);
     default:
       return true;
   }
@@ -44,8 +46,17 @@ void load_source_files(CONTEXT& context, const std::optional<std::string>& proje
 }
 
 // Stages 2 to 4 compile the C program from its `main`, which the C front end records when it
-// parses it; until then no build has one, and only an assembly project builds.
+// parses it. Without one, only an assembly project builds.
 void compile_from_main(CONTEXT& context) {
+  C_PROGRAM& program = context.c_program;
+  if (program.main != nullptr) {
+    program.compute_live_code();
+    // Checked C cannot become machine code yet: say so rather than leave an empty program.
+    if (no_errors(context))
+      context.error_handler.error_without_position(
+          "The C program is checked, but its code generation is not implemented yet.");
+    return;
+  }
   if (context.source_paths.is_assembly_project())
     context.echo.echo_string("Assembly file provided.\n");
   else
@@ -62,11 +73,26 @@ void optimise(CONTEXT& context) {
   }
 }
 
+// The first source path for an assembly project, else the file that defines `main`.
 void ensure_output_name(CONTEXT& context, std::string& binary_text_file_path) {
   if (!binary_text_file_path.empty()) return;
   const std::vector<std::string>& paths = context.source_paths.paths();
-  binary_text_file_path = context.source_paths.is_assembly_project() ? paths.front() : "out.b";
+  const C_FUNCTION* main = context.c_program.main;
+  if (context.source_paths.is_assembly_project())
+    binary_text_file_path = paths.front();
+  else if (main != nullptr && main->position.source_file != nullptr)
+    binary_text_file_path = main->position.source_file->path();
+  else
+    binary_text_file_path = "out.b";
   binary_text_file_path.back() = 'b';
+}
+
+// A compiler stop ends the build as an error; the modes then decide what follows.
+void report_stop(CONTEXT& context, const COMPILER_STOP& stop) {
+  if (stop.position.source_file != nullptr)
+    context.error_handler.error_at(stop.position, stop.notice);
+  else
+    context.error_handler.error_without_position(stop.notice);
 }
 
 void reattach_all_breakpoints(CONTEXT& context) {
@@ -132,11 +158,17 @@ bool PROJECT_MANAGER::is_assembly_project() const {
 void PROJECT_MANAGER::update() {
   context_.echo.echo_string("Update started (project_manager).\n");
   needs_update = false;
+  compiler_stopped = false;
   reset_build_state(context_);
-  load_source_files(context_, project_path);
-  if (no_errors(context_)) {
-    compile_from_main(context_);
-    context_.machine.registers.clear_values();
+  try {
+    load_source_files(context_, project_path);
+    if (no_errors(context_)) {
+      compile_from_main(context_);
+      context_.machine.registers.clear_values();
+    }
+  } catch (const COMPILER_STOP& stop) {
+    compiler_stopped = true;
+    report_stop(context_, stop);
   }
   optimise(context_);
   if (no_errors(context_)) {

@@ -12,11 +12,17 @@
 #include "base/file_tools.h"
 #include "base/src_file_registry.h"
 #include "base/user_interface.h"
+#include "cfront/c_program.h"
 #include "codegen/forwarder.h"
 #include "isa/asm_parser.h"
 #include "machine/machine.h"
 #include "pipeline/project_manager.h"
 #include "project/source_path_list.h"
+
+struct CONTEXT;
+// The include search over the context's source paths and include directory.
+std::optional<std::string> find_file(CONTEXT& context, const std::string& name,
+                                     const std::optional<std::string>& project_path = {});
 
 struct CONTEXT {
   CONTEXT(std::istream& input, std::ostream& output, std::ostream& error_output,
@@ -42,13 +48,13 @@ struct CONTEXT {
   PROJECT_MANAGER project_manager{*this};
   FORWARDER forwarder;
   ASM_PARSER asm_parser{machine, files, source_files, error_handler};
+  C_PROGRAM c_program{C_SERVICES{machine, error_handler, echo, files, source_files, asm_parser,
+                                 [this](const std::string& name) {
+                                   return find_file(*this, name, project_manager.project_path);
+                                 }}};
 
   // What a project file reads into and writes out.
   PROJECT_DESCRIPTION project_description() {
     return PROJECT_DESCRIPTION{project_manager, source_paths, machine};
   }
 };
-
-// The include search over the context's source paths and include directory.
-std::optional<std::string> find_file(CONTEXT& context, const std::string& name,
-                                     const std::optional<std::string>& project_path = {});

@@ -16,6 +16,9 @@ class PROJECT_MANAGER : public PROJECT {
   void update();
   bool is_assembly_project() const;
 
+  // The last build ended on a compiler stop: a batch mode ends with status 1 at once.
+  bool compiler_stopped = false;
+
  private:
   CONTEXT& context_;
 };

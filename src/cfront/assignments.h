@@ -1,0 +1,66 @@
+// The assignments `=`, `+=`, `-=`, `<<=` and `>>=`, typed by their target. Only `=` tests the
+// types (a source `&x` needs a pointer target; otherwise conformance); each is checked once.
+#pragma once
+
+#include <cstdint>
+
+#include "cfront/expression.h"
+
+class ASSIGNMENT : public EXPRESSION {
+ public:
+  ASSIGNMENT(POSITION position, EXPRESSION* target, EXPRESSION* source)
+      : position(position), target(target), source(source) {}
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+  bool is_boolean(C_PROGRAM& program) override;
+  POSITION position_of() const override { return position; }
+  POSITION end_position() const override { return source->end_position(); }
+
+  POSITION position;  // of the operator
+  bool checked = false;
+  EXPRESSION* target;
+  EXPRESSION* source;
+
+ protected:
+  // The type test of `=`; the compound forms have none.
+  virtual void test_types(C_PROGRAM&) {}
+  // Target and source simplified, with their messages.
+  void simplify_sides(C_PROGRAM& program);
+};
+
+class SIMPLE_ASSIGNMENT final : public ASSIGNMENT {
+ public:
+  using ASSIGNMENT::ASSIGNMENT;
+
+ protected:
+  void test_types(C_PROGRAM& program) override;
+};
+
+class PLUS_ASSIGNMENT final : public ASSIGNMENT {
+ public:
+  using ASSIGNMENT::ASSIGNMENT;
+};
+
+class MINUS_ASSIGNMENT final : public ASSIGNMENT {
+ public:
+  using ASSIGNMENT::ASSIGNMENT;
+};
+
+class SHIFT_ASSIGNMENT : public ASSIGNMENT {
+ public:
+  using ASSIGNMENT::ASSIGNMENT;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+
+  bool constant_count = false;
+  int32_t count = 0;
+};
+
+class SHIFT_LEFT_ASSIGNMENT final : public SHIFT_ASSIGNMENT {
+ public:
+  using SHIFT_ASSIGNMENT::SHIFT_ASSIGNMENT;
+};
+
+class SHIFT_RIGHT_ASSIGNMENT final : public SHIFT_ASSIGNMENT {
+ public:
+  using SHIFT_ASSIGNMENT::SHIFT_ASSIGNMENT;
+};

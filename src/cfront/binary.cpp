@@ -1,0 +1,63 @@
+// The binary operators' checks. Two constant operands fold into a new constant that spans both
+// and is typed like any constant; shifts never fold but record a constant count, which must lie
+// within the width of the machine's int.
+#include "cfront/binary.h"
+
+#include "base/error_handler.h"
+#include "cfront/c_program.h"
+#include "cfront/constant.h"
+
+namespace {
+
+int32_t constant_value(const EXPRESSION* expression) {
+  return static_cast<const DECIMAL_CONSTANT*>(expression)->value;
+}
+
+}  // namespace
+
+C_TYPE* BINARY::type_of(C_PROGRAM& program) {
+  return left->type_of(program);
+}
+
+// 32-bit arithmetic that wraps.
+int32_t BINARY_PLUS::fold(int32_t l, int32_t r) const {
+  return static_cast<int32_t>(static_cast<uint32_t>(l) + static_cast<uint32_t>(r));
+}
+
+int32_t BINARY_MINUS::fold(int32_t l, int32_t r) const {
+  return static_cast<int32_t>(static_cast<uint32_t>(l) - static_cast<uint32_t>(r));
+}
+
+EXPRESSION* FOLDING::simplify(C_PROGRAM& program) {
+  EXPRESSION* simplified_left = simplify_value(left, program);
+  EXPRESSION* simplified_right = simplify_value(right, program);
+  if (simplified_left == nullptr || simplified_right == nullptr) return this;
+  if (!simplified_left->is_constant() || !simplified_right->is_constant()) return this;
+  auto* folded = program.make<DECIMAL_CONSTANT>(
+      simplified_left->position_of(), simplified_right->end_position(),
+      fold(constant_value(simplified_left), constant_value(simplified_right)));
+  return folded->simplify(program);
+}
+
+EXPRESSION* SHIFT::simplify(C_PROGRAM& program) {
+  EXPRESSION* shifted = simplify_value(left, program);
+  EXPRESSION* shift_count = simplify_value(right, program);
+  if (shifted == nullptr || shift_count == nullptr) {
+    program.services.error_handler.error_at(position, "Bad shift operator.");
+    return this;
+  }
+  record_shift_count(*shift_count, program, constant_count, count);
+  return this;
+}
+
+void record_shift_count(const EXPRESSION& count_expression, C_PROGRAM& program,
+                        bool& constant_count, int32_t& count) {
+  if (!count_expression.is_constant()) return;
+  constant_count = true;
+  count = constant_value(&count_expression);
+  if (count >= 0 && count < program.data_size()) return;
+  ERROR_HANDLER& error_handler = program.services.error_handler;
+  error_handler.add_position(count_expression.position_of());
+  error_handler.append("Shift argument out of range: ").append(count);
+  error_handler.error();
+}

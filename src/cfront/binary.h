@@ -1,0 +1,106 @@
+// The binary arithmetic, bitwise, logical and shift operators. Arithmetic, bitwise and logical
+// operators fold two constants into one; shifts are never folded but record a constant count.
+#pragma once
+
+#include <cstdint>
+
+#include "cfront/expression.h"
+
+class BINARY : public EXPRESSION {
+ public:
+  BINARY(POSITION position, EXPRESSION* left, EXPRESSION* right)
+      : position(position), left(left), right(right) {}
+  // Typed by the left operand.
+  C_TYPE* type_of(C_PROGRAM& program) override;
+  POSITION position_of() const override { return position; }
+  POSITION end_position() const override { return right->end_position(); }
+
+  POSITION position;  // of the operator
+  EXPRESSION* left;
+  EXPRESSION* right;
+};
+
+// Simplifies both operands; two constants fold into a new constant by fold().
+class FOLDING : public BINARY {
+ public:
+  using BINARY::BINARY;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  virtual int32_t fold(int32_t left, int32_t right) const = 0;
+};
+
+class BINARY_PLUS final : public FOLDING {
+ public:
+  using FOLDING::FOLDING;
+  int32_t fold(int32_t l, int32_t r) const override;
+};
+
+class BINARY_MINUS final : public FOLDING {
+ public:
+  using FOLDING::FOLDING;
+  int32_t fold(int32_t l, int32_t r) const override;
+};
+
+class BIT_A_BIT : public FOLDING {
+ public:
+  using FOLDING::FOLDING;
+};
+
+class BASIC_AND final : public BIT_A_BIT {
+ public:
+  using BIT_A_BIT::BIT_A_BIT;
+  int32_t fold(int32_t l, int32_t r) const override { return l & r; }
+};
+
+class INCLUSIVE_OR final : public BIT_A_BIT {
+ public:
+  using BIT_A_BIT::BIT_A_BIT;
+  int32_t fold(int32_t l, int32_t r) const override { return l | r; }
+};
+
+// `a ^ b`, typed like & and | by its left operand.
+class EXCLUSIVE_OR final : public BIT_A_BIT {
+ public:
+  using BIT_A_BIT::BIT_A_BIT;
+  int32_t fold(int32_t l, int32_t r) const override { return l ^ r; }
+};
+
+class LOGICAL : public FOLDING {
+ public:
+  using FOLDING::FOLDING;
+};
+
+class LOGICAL_AND final : public LOGICAL {
+ public:
+  using LOGICAL::LOGICAL;
+  int32_t fold(int32_t l, int32_t r) const override { return l != 0 && r != 0; }
+};
+
+class LOGICAL_OR final : public LOGICAL {
+ public:
+  using LOGICAL::LOGICAL;
+  int32_t fold(int32_t l, int32_t r) const override { return l != 0 || r != 0; }
+};
+
+class SHIFT : public BINARY {
+ public:
+  using BINARY::BINARY;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+
+  bool constant_count = false;
+  int32_t count = 0;
+};
+
+// A constant shift count (of a shift or a shift assignment) is recorded; outside 0 to N-1 it is
+// reported at the count. Nothing happens for another count.
+void record_shift_count(const EXPRESSION& count_expression, C_PROGRAM& program,
+                        bool& constant_count, int32_t& count);
+
+class SHIFT_LEFT final : public SHIFT {
+ public:
+  using SHIFT::SHIFT;
+};
+
+class SHIFT_RIGHT final : public SHIFT {
+ public:
+  using SHIFT::SHIFT;
+};

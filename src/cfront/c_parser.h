@@ -1,0 +1,194 @@
+// The C parser: recursive descent straight on the characters of one file, with backtracking
+// through set_cursor. There is no token stream and no preprocessing pass: directives run where a
+// declaration or a statement may begin. One parser per file being parsed; nested includes take
+// another from the program's pool. The grammar routines live in the files of their part:
+//   c_reader.cpp        the character reader and the lexical operations
+//   preprocessor.cpp    #define, #undef, #include, #ifndef/#else/#endif, the parse entry points
+//   asm_in_c.cpp        #asm ... #endasm and asm( ... )
+//   declaration_parser.cpp   specifiers, declarators, parameters, initialisers, file-level items
+//   expression_parser.cpp    every expression level and name binding
+//   statement_parser.cpp     statements, blocks and function definitions
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/position.h"
+#include "cfront/c_name.h"
+
+class ARRAY_TYPE;
+class COMPOUND;
+class C_FUNCTION;
+class C_PROGRAM;
+class C_TYPE;
+class DECIMAL_CONSTANT;
+class DECLARATION_LIST;
+class DECLARATOR;
+class EXPRESSION;
+class PARAMETER_LIST;
+class REGISTER_FROM_C;
+class SRC_FILE;
+class STATEMENT;
+class SWITCH;
+struct C_FILE;
+
+// Nesting deeper than this (blocks, parentheses, unary operators, includes) is an error rather
+// than a stack overflow.
+inline constexpr int nesting_limit = 256;
+
+class C_PARSER {
+ public:
+  explicit C_PARSER(C_PROGRAM& program);
+  C_PARSER(const C_PARSER&) = delete;
+  C_PARSER& operator=(const C_PARSER&) = delete;
+
+  // The pipeline's entry: parses the file; true when no error has been counted.
+  bool parse_c_file(const std::string& path);
+  // An #include: parses path with this (free) parser for includer.
+  bool parse_included(SRC_FILE& includer, const std::string& path);
+
+  // For an asm( ... ) statement: the value of the current file's macro, or 0 after
+  // "Unknown constant." at position.
+  int32_t macro_constant(const POSITION& position, const std::string& name);
+
+  bool busy = false;
+
+  // ---- Character reader and lexical operations (c_reader.cpp) ----
+  char current() const { return current_; }
+  int line() const { return line_; }
+  int column() const { return column_; }
+  void next_char();
+  void previous_char();
+  void set_cursor(int line, int column);
+  // True past the last line. A NUL byte inside a line also reads as 0 but is not the end.
+  bool at_end_of_file() const { return line_ > static_cast<int>(lines_.size()); }
+  // Takes the lines of the text to read and puts the cursor on line 1, column 1. The parse entry
+  // points load the file this way; unit tests feed their own lines through it too.
+  void load_text(std::vector<std::string> lines);
+  void skip_blanks();
+  bool match_char(char c);
+  bool match_two(char c1, char c2);
+  bool match_three(char c1, char c2, char c3);
+  bool match_keyword(std::string_view word);
+  void expect_char(char c);
+  // Reads a name into the name buffer; false (cursor back at its start) for a reserved word or
+  // when no name starts here.
+  bool read_identifier();
+  // Peeks: the next word is word (the cursor does not move).
+  bool next_word_is(std::string_view word);
+  bool read_hexadecimal();
+  bool read_octal();
+  bool read_decimal();
+  POSITION position_at(int line, int column) const;
+  POSITION cursor_position() const { return position_at(line_, column_); }
+  POSITION token_start() const { return position_at(token_line_, token_column_); }
+  void report(const POSITION& position, std::string_view message);
+  void warn(const POSITION& position, std::string_view message);
+  [[noreturn]] void not_implemented();
+  [[noreturn]] void syntax_error();
+  // Error recovery: up to the end of the file, a `}` (kept) or a `;` (consumed).
+  void skip_to_end_of_statement();
+  bool errors_counted() const;
+
+  // The name buffer: the identifier read last, where it began and its interned text.
+  const std::string& name_text() const { return name_text_; }
+  POSITION name_position() const { return position_at(name_line_, name_column_); }
+  POSITION name_last_position() const;
+  INTERNED interned_name();
+  // A NAME for the identifier read last, in the innermost open block.
+  NAME* make_name();
+  DECIMAL_CONSTANT* last_constant() const { return last_constant_; }
+
+  // ---- Directives (preprocessor.cpp, asm_in_c.cpp) ----
+  // At `#`: runs the directive, then any directive that follows at once.
+  void parse_directive();
+  void parse_asm_macro();                     // after "#asm"
+  void parse_asm_statement(COMPOUND& block);  // after "asm"
+  REGISTER_FROM_C* parse_register();          // at the R or r
+
+  // ---- Declarations (declaration_parser.cpp) ----
+  void parse_external_declaration();
+  C_TYPE* parse_specifiers(C_TYPE* type_so_far);
+  C_TYPE* parse_type_specifier(C_TYPE* type_so_far);
+  DECLARATOR* parse_declarator(C_TYPE* type);
+  DECLARATOR* parse_declarator_suffixes(DECLARATOR* declarator);
+  void parse_parameters(PARAMETER_LIST& list);
+  DECLARATOR* parse_initializer(DECLARATOR* declarator);
+  DECLARATION_LIST* parse_block_declarations();
+  // The block's first word starts a declaration (peeked).
+  bool at_declaration_word();
+
+  // ---- Expressions (expression_parser.cpp) ----
+  EXPRESSION* parse_expression();
+  EXPRESSION* parse_required_expression();
+  EXPRESSION* parse_assignment();
+  EXPRESSION* parse_conditional();
+  EXPRESSION* parse_logical_or();
+  EXPRESSION* parse_logical_and();
+  EXPRESSION* parse_inclusive_or();
+  EXPRESSION* parse_exclusive_or();
+  EXPRESSION* parse_and();
+  EXPRESSION* parse_equality();
+  EXPRESSION* parse_relational();
+  EXPRESSION* parse_shift();
+  EXPRESSION* parse_additive();
+  EXPRESSION* parse_multiplicative();
+  EXPRESSION* parse_unary();
+  EXPRESSION* parse_postfix(EXPRESSION* primary);
+  // Binds the identifier read last: a local, a parameter, a global of this file, else a NAME.
+  EXPRESSION* bind_name(NAME* name);
+
+  // ---- Statements and functions (statement_parser.cpp) ----
+  void parse_statement(COMPOUND& block);
+  COMPOUND* parse_block();
+  // At the `{` that follows a file-level declarator (the `{` not yet consumed).
+  void parse_function_definition(DECLARATOR* declarator);
+
+  // ---- State shared by the grammar routines ----
+  C_PROGRAM& program;
+  SRC_FILE* source_file = nullptr;
+  C_FILE* file = nullptr;  // what the program keeps for source_file
+  C_FUNCTION* current_function = nullptr;
+  std::vector<COMPOUND*> scopes;  // innermost last
+  std::vector<SWITCH*> switches;  // innermost last
+  int conditional_depth = 0;
+  int nesting = 0;  // see nesting_limit
+
+  COMPOUND* innermost_block() const { return scopes.empty() ? nullptr : scopes.back(); }
+
+  // Counts one more level of nesting for its lifetime; beyond the limit an error abandons.
+  class NESTED {
+   public:
+    explicit NESTED(C_PARSER& parser);
+    ~NESTED() { --parser_.nesting; }
+    NESTED(const NESTED&) = delete;
+    NESTED& operator=(const NESTED&) = delete;
+
+   private:
+    C_PARSER& parser_;
+  };
+
+  void record_token_start() {
+    token_line_ = line_;
+    token_column_ = column_;
+  }
+
+ private:
+  void load_line();
+  bool match_sequence(std::string_view text);
+
+  std::vector<std::string> lines_;
+  const std::string* line_text_ = nullptr;
+  char current_ = 0;
+  int line_ = 1;
+  int column_ = 1;
+  int token_line_ = 1;
+  int token_column_ = 1;
+  std::string name_text_;
+  int name_line_ = 1;
+  int name_column_ = 1;
+  INTERNED name_interned_ = nullptr;
+  DECIMAL_CONSTANT* last_constant_ = nullptr;
+};

@@ -1,0 +1,104 @@
+// The C program of one build: the owner of every syntax object, the table of interned names,
+// what each file holds, the parser pool and the constant pool. A reset frees it all, so each
+// build starts from nothing but the four names the front end compares by identity.
+#include "cfront/c_program.h"
+
+#include <algorithm>
+
+#include "cfront/c_parser.h"
+#include "cfront/constant.h"
+#include "cfront/macro.h"
+#include "machine/machine.h"
+
+C_PROGRAM::C_PROGRAM(C_SERVICES services) : services(std::move(services)) {
+  reset();
+}
+
+C_PROGRAM::~C_PROGRAM() = default;
+
+void C_PROGRAM::reset() {
+  functions.clear();
+  main = nullptr;
+  live.clear();
+  used_declarations.clear();
+  constant_pool.clear();
+  largest_asm_register_list = 0;
+  files_being_parsed.clear();
+  files_.clear();
+  // Parsers unwound by an abandoned parse are free again; they keep no object of the last build.
+  for (const std::unique_ptr<C_PARSER>& parser : parsers_) {
+    parser->busy = false;
+    parser->file = nullptr;
+    parser->current_function = nullptr;
+    parser->scopes.clear();
+    parser->switches.clear();
+  }
+  nodes_.clear();
+  names_.clear();
+  built_in_names_[0] = intern("asm_ROL");
+  built_in_names_[1] = intern("asm_TTSR");
+  built_in_names_[2] = intern("exit");
+  main_name_ = intern("main");
+}
+
+bool C_PROGRAM::parse_c_file(const std::string& path) {
+  return free_parser().parse_c_file(path);
+}
+
+INTERNED C_PROGRAM::intern(std::string_view text) {
+  return &*names_.emplace(text).first;
+}
+
+bool C_PROGRAM::is_built_in(INTERNED text) const {
+  return std::find(std::begin(built_in_names_), std::end(built_in_names_), text) !=
+         std::end(built_in_names_);
+}
+
+C_FILE& C_PROGRAM::file(const SRC_FILE* source_file) {
+  return files_[source_file];
+}
+
+const PROCESSOR_PARAMETERS& C_PROGRAM::parameters() const {
+  return services.machine.parameters;
+}
+
+int C_PROGRAM::data_size() const {
+  return parameters().data_size;
+}
+
+int C_PROGRAM::register_count() const {
+  return parameters().register_count;
+}
+
+// A value the code generator cannot load in one step: outside -64..63, or -128..127 when N is 8.
+void C_PROGRAM::enter_in_pool(DECIMAL_CONSTANT& constant) {
+  if (constant.pooled) return;
+  const int32_t reach = data_size() == 8 ? 128 : 64;
+  if (constant.value >= -reach && constant.value < reach) return;
+  constant.pooled = true;
+  constant_pool.push_back(&constant);
+}
+
+void C_PROGRAM::use_declaration(DECLARATOR& declaration) {
+  if (std::find(used_declarations.begin(), used_declarations.end(), &declaration) ==
+      used_declarations.end())
+    used_declarations.push_back(&declaration);
+}
+
+void C_PROGRAM::note_asm_register_count(int count) {
+  largest_asm_register_list = std::max(largest_asm_register_list, count);
+}
+
+// The most recently created free parser, else a new one.
+C_PARSER& C_PROGRAM::free_parser() {
+  for (auto parser = parsers_.rbegin(); parser != parsers_.rend(); ++parser)
+    if (!(*parser)->busy) return **parser;
+  parsers_.push_back(std::make_unique<C_PARSER>(*this));
+  return *parsers_.back();
+}
+
+DEFINE_MACRO* C_FILE::find_macro(INTERNED text) const {
+  for (auto macro = macros.rbegin(); macro != macros.rend(); ++macro)
+    if ((*macro)->name->text == text) return *macro;
+  return nullptr;
+}

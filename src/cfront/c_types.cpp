@@ -1,0 +1,65 @@
+// Conformance: whether a value of one C type may be stored where another is expected. The
+// char and int sources follow one table; a pointer conforms to a pointer whose pointed-to type
+// accepts its own. A refusal leaves its reason pending in the error handler for the caller.
+#include "cfront/c_types.h"
+
+#include "base/error_handler.h"
+#include "cfront/c_stops.h"
+
+namespace {
+
+// What a char or int source gives into a char target and into a target that is no int type
+// (nullptr: accepted). Every one of them goes into an int target.
+struct SCALAR_RULE {
+  const char* into_char;
+  const char* into_other;
+};
+
+constexpr SCALAR_RULE char_rule{nullptr, "Is not a C char type."};
+constexpr SCALAR_RULE unsigned_char_rule{nullptr, "Incompatible with unsigned char."};
+constexpr SCALAR_RULE int_rule{"int does not fit into char.", "Incompatible with int C type."};
+constexpr SCALAR_RULE unsigned_int_rule{"unsigned int does not fit into char.",
+                                        "Incompatible with int C type."};
+
+const SCALAR_RULE& scalar_rule(const C_TYPE& source) {
+  if (dynamic_cast<const CHAR_TYPE*>(&source) != nullptr) return char_rule;
+  if (dynamic_cast<const UNSIGNED_CHAR_TYPE*>(&source) != nullptr) return unsigned_char_rule;
+  if (dynamic_cast<const INT_TYPE*>(&source) != nullptr) return int_rule;
+  return unsigned_int_rule;
+}
+
+const char* refusal(const C_TYPE& source, const C_TYPE& target);
+
+// Pointed-to types compare by the same rule, except that void matches only void there.
+bool pointed_to_types_conform(const C_TYPE& source, const C_TYPE& target) {
+  if (source.is_void() || target.is_void()) return source.is_void() && target.is_void();
+  return refusal(source, target) == nullptr;
+}
+
+// The reason source is refused where target is expected, or nullptr. The char target is
+// tested first: the int types include the char types.
+const char* refusal(const C_TYPE& source, const C_TYPE& target) {
+  if (const auto* pointer = dynamic_cast<const POINTER_TYPE*>(&source)) {
+    const auto* target_pointer = dynamic_cast<const POINTER_TYPE*>(&target);
+    const bool matches =
+        target_pointer != nullptr &&
+        pointed_to_types_conform(*pointer->pointed_to, *target_pointer->pointed_to);
+    return matches ? nullptr : "Pointer type does not match.";
+  }
+  const SCALAR_RULE& rule = scalar_rule(source);
+  if (target.is_char()) return rule.into_char;
+  if (target.is_int()) return nullptr;
+  return rule.into_other;
+}
+
+}  // namespace
+
+bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& error_handler) {
+  if (source.is_void()) stop_compiler("a void value used as a value", source.position());
+  const char* reason = refusal(source, target);
+  if (reason == nullptr) return true;
+  error_handler.add_position(source.position());
+  error_handler.add_position(target.position());
+  error_handler.append(reason);
+  return false;
+}

@@ -1,0 +1,88 @@
+// The C types: void, char, unsigned char, int, unsigned int (short and long read as int) and
+// pointers. Each records where its keywords stand. conforms_to is the rule for storing a value
+// of one type where another is expected.
+#pragma once
+
+#include <string>
+
+#include "base/position.h"
+#include "cfront/c_node.h"
+
+class ERROR_HANDLER;
+
+class C_TYPE : public C_NODE {
+ public:
+  explicit C_TYPE(POSITION position) : position_(position) {}
+
+  // For a composite, the position of its innermost part.
+  virtual POSITION position() const { return position_; }
+  virtual bool is_char() const { return false; }
+  // The char types are int types too.
+  virtual bool is_int() const { return false; }
+  virtual bool is_void() const { return false; }
+  // "void", "char", "unsigned char", "int", "unsigned int"; a pointer appends '*'.
+  virtual std::string display_name() const = 0;
+
+ private:
+  POSITION position_;
+};
+
+class VOID_TYPE final : public C_TYPE {
+ public:
+  using C_TYPE::C_TYPE;
+  bool is_void() const override { return true; }
+  std::string display_name() const override { return "void"; }
+};
+
+class CHAR_TYPE final : public C_TYPE {
+ public:
+  using C_TYPE::C_TYPE;
+  bool is_char() const override { return true; }
+  bool is_int() const override { return true; }
+  std::string display_name() const override { return "char"; }
+};
+
+class UNSIGNED_CHAR_TYPE final : public C_TYPE {
+ public:
+  UNSIGNED_CHAR_TYPE(POSITION unsigned_position, POSITION char_position)
+      : C_TYPE(unsigned_position), char_position(char_position) {}
+  bool is_char() const override { return true; }
+  bool is_int() const override { return true; }
+  std::string display_name() const override { return "unsigned char"; }
+
+  POSITION char_position;
+};
+
+class INT_TYPE final : public C_TYPE {
+ public:
+  using C_TYPE::C_TYPE;
+  bool is_int() const override { return true; }
+  std::string display_name() const override { return "int"; }
+};
+
+class UNSIGNED_INT_TYPE final : public C_TYPE {
+ public:
+  // int_position is empty (no file) when `int` was not written.
+  UNSIGNED_INT_TYPE(POSITION unsigned_position, POSITION int_position)
+      : C_TYPE(unsigned_position), int_position(int_position) {}
+  bool is_int() const override { return true; }
+  std::string display_name() const override { return "unsigned int"; }
+
+  POSITION int_position;
+};
+
+class POINTER_TYPE final : public C_TYPE {
+ public:
+  POINTER_TYPE(POSITION star_position, C_TYPE* pointed_to)
+      : C_TYPE(star_position), pointed_to(pointed_to) {}
+  POSITION position() const override { return pointed_to->position(); }
+  std::string display_name() const override { return pointed_to->display_name() + "*"; }
+
+  C_TYPE* pointed_to;
+};
+
+// True when a value of type source may be stored where target is expected. On failure the
+// reason (for instance "int does not fit into char.") is left in the handler's pending text
+// with both types' positions, for the caller to complete and emit; a refusal without a reason
+// leaves nothing. A void source is a compiler stop (COMPILER_STOP).
+bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& error_handler);

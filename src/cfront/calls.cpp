@@ -1,0 +1,99 @@
+// A call is checked once: its arguments (the last first), then its callee, which the program
+// finds, makes live and checks, then the arguments against the callee's parameters. An indexing
+// reads the element type of its base, which must be a pointer (an array's type is one).
+#include "cfront/calls.h"
+
+#include <cstddef>
+
+#include "base/error_handler.h"
+#include "cfront/c_function.h"
+#include "cfront/c_program.h"
+#include "cfront/c_types.h"
+#include "cfront/declarations.h"
+
+namespace {
+
+// A pointer is compared by what it points to.
+const C_TYPE* compared_type(const C_TYPE* type) {
+  const auto* pointer = dynamic_cast<const POINTER_TYPE*>(type);
+  return pointer != nullptr ? pointer->pointed_to : type;
+}
+
+POSITION parameter_position(const ARGUMENT_DECLARATION& parameter) {
+  return parameter.name != nullptr ? parameter.name->position : parameter.type->position();
+}
+
+// False after reporting the mismatch at the argument and the parameter.
+bool argument_conforms(EXPRESSION& argument, const ARGUMENT_DECLARATION& parameter,
+                       C_PROGRAM& program) {
+  const C_TYPE* argument_type = compared_type(argument.type_of(program));
+  const C_TYPE* parameter_type = compared_type(parameter.type);
+  if (argument_type == nullptr || parameter_type == nullptr) return true;
+  ERROR_HANDLER& error_handler = program.services.error_handler;
+  if (conforms_to(*argument_type, *parameter_type, error_handler)) return true;
+  error_handler.add_position(argument.position_of());
+  error_handler.add_position(parameter_position(parameter));
+  error_handler.append(" Actual/Formal argument type mismatch.");
+  error_handler.error();
+  return false;
+}
+
+}  // namespace
+
+EXPRESSION* FUNCTION_CALL::simplify(C_PROGRAM& program) {
+  if (checked) return this;
+  checked = true;
+  for (std::size_t index = arguments.size(); index-- > 0;)
+    simplify_value(arguments[index], program);
+  if (program.resolve_call(*this) != nullptr)
+    check_arguments(program);
+  else if (!program.is_built_in(text))
+    program.services.error_handler.error_at(callee->position, "Function not found.");
+  return this;
+}
+
+C_TYPE* FUNCTION_CALL::type_of(C_PROGRAM& program) {
+  simplify(program);
+  return function != nullptr ? function->return_type : nullptr;
+}
+
+// Without arguments the list must be `(void)`; otherwise one argument per parameter entry,
+// checked from the last to the first up to the first mismatch.
+void FUNCTION_CALL::check_arguments(C_PROGRAM& program) {
+  const PARAMETER_LIST* list = function->parameters;
+  if (list == nullptr) return;
+  const bool count_matches =
+      arguments.empty() ? list->is_void() : arguments.size() == list->parameters.size();
+  if (!count_matches) {
+    program.services.error_handler.error_at(callee->position, "Incorrect number or arguments.");
+    return;
+  }
+  for (std::size_t index = arguments.size(); index-- > 0;)
+    if (!argument_conforms(*arguments[index], *list->parameters[index], program)) return;
+}
+
+// The base is reported once when it is no pointer (a name already reported as undefined is not).
+EXPRESSION* POINTER_USAGE::simplify(C_PROGRAM& program) {
+  if (checked) return this;
+  checked = true;
+  const bool is_pointer = type_of(program) != nullptr;
+  const auto* name = dynamic_cast<const NAME*>(base);
+  const bool undefined_name = name != nullptr && name->resolution == name;
+  if (!is_pointer && !undefined_name)
+    program.services.error_handler.error_at(position_of(),
+                                            "Only a pointer or an array can be indexed.");
+  simplify_value(base, program);
+  simplify_value(index, program);
+  return this;
+}
+
+C_TYPE* POINTER_USAGE::type_of(C_PROGRAM& program) {
+  if (element_type != nullptr) return element_type;
+  if (auto* pointer = dynamic_cast<POINTER_TYPE*>(base->type_of(program)))
+    element_type = pointer->pointed_to;
+  return element_type;
+}
+
+void POINTER_USAGE::take_address(C_PROGRAM&) {
+  needs_ram_cell = true;
+}

@@ -1,0 +1,20 @@
+// The check of a block: its declarations, then its statements, each list from its last entry to
+// its first, so the diagnostics of one block come out in reverse source order.
+#include "cfront/compound.h"
+
+#include "cfront/declarations.h"
+
+void COMPOUND::check(C_PROGRAM& program) {
+  if (declarations != nullptr)
+    for (auto entry = declarations->declarations.rbegin();
+         entry != declarations->declarations.rend(); ++entry)
+      if (*entry != nullptr) (*entry)->check(program);  // a bare type checks nothing
+  for (auto statement = statements.rbegin(); statement != statements.rend(); ++statement)
+    (*statement)->check(program);
+}
+
+// Only a body knows its function; an inner block asks outward once and keeps the answer.
+C_FUNCTION* COMPOUND::owning_function() {
+  if (function == nullptr && enclosing != nullptr) function = enclosing->owning_function();
+  return function;
+}

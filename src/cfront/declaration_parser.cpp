@@ -1,0 +1,347 @@
+// File-level items and block declarations: type specifiers, declarators with their suffixes,
+// parameter lists and initialisers, read straight from the characters. Every declaration form
+// the compiler does not support is refused with not_implemented, which abandons the parse.
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "cfront/c_parser.h"
+#include "cfront/c_program.h"
+#include "cfront/c_stops.h"
+#include "cfront/declarations.h"
+#include "cfront/expression.h"
+
+namespace {
+
+// Storage classes and qualifiers: none is supported.
+constexpr std::array<std::string_view, 7> refused_specifier_words{
+    "typedef", "extern", "static", "auto", "register", "const", "volatile"};
+
+constexpr std::array<std::string_view, 5> refused_type_words{"float", "double", "struct", "union",
+                                                             "enum"};
+
+// The first words of a block's declarations.
+constexpr std::array<std::string_view, 19> declaration_words{
+    "typedef", "extern", "static", "auto",  "register", "void",   "char",
+    "short",   "int",    "long",   "float", "double",   "signed", "unsigned",
+    "struct",  "union",  "enum",   "const", "volatile"};
+
+// The words that end a block's declarations: statements begin.
+constexpr std::array<std::string_view, 13> statement_words{
+    "asm",  "case",     "if",    "switch", "while",   "do",    "for",
+    "goto", "continue", "break", "return", "default", "sizeof"};
+
+constexpr std::string_view characters_ending_specifiers = "),[*(;";
+constexpr std::string_view characters_after_name_ending_specifiers = "(),;=[";
+constexpr std::string_view characters_ending_declarations = "{}+-&*~!(;#";
+constexpr std::string_view characters_after_name_ending_declarations = ";=([<>+-&|";
+
+bool is_one_of(char c, std::string_view characters) {
+  return c != 0 && characters.find(c) != std::string_view::npos;
+}
+
+template <std::size_t COUNT>
+bool next_word_among(C_PARSER& parser, const std::array<std::string_view, COUNT>& words) {
+  return std::any_of(words.begin(), words.end(),
+                     [&parser](std::string_view word) { return parser.next_word_is(word); });
+}
+
+bool is_prototype(const DECLARATOR* declarator) {
+  return dynamic_cast<const FUNCTION_PROTOTYPE*>(declarator) != nullptr;
+}
+
+enum class NAME_AHEAD { none, followed_by_ending, followed_by_other };
+
+// Reads a name when one starts here and tells what follows it. Before an ending character the
+// cursor goes back to the name; before any other it stays there, where a refusal points.
+NAME_AHEAD read_name_ahead(C_PARSER& parser, std::string_view ending_characters) {
+  if (!parser.read_identifier()) return NAME_AHEAD::none;
+  if (!is_one_of(parser.current(), ending_characters)) return NAME_AHEAD::followed_by_other;
+  parser.set_cursor(parser.name_position().line, parser.name_position().column);
+  return NAME_AHEAD::followed_by_ending;
+}
+
+// ---- Type keywords ----
+
+C_TYPE* make_void(C_PROGRAM& program, POSITION at) {
+  return program.make<VOID_TYPE>(at);
+}
+C_TYPE* make_char(C_PROGRAM& program, POSITION at) {
+  return program.make<CHAR_TYPE>(at);
+}
+C_TYPE* make_int(C_PROGRAM& program, POSITION at) {
+  return program.make<INT_TYPE>(at);
+}
+
+struct TYPE_WORD {
+  std::string_view word;
+  C_TYPE* (*make)(C_PROGRAM& program, POSITION at);
+};
+
+// short and long are synonyms of int.
+constexpr TYPE_WORD plain_type_words[] = {
+    {"void", make_void}, {"char", make_char}, {"short", make_int},
+    {"int", make_int},   {"long", make_int},
+};
+
+// signed_type := "signed" [ "char" | "int" ]   (after "signed")
+C_TYPE* parse_signed(C_PARSER& parser, POSITION signed_position) {
+  if (parser.match_keyword("char")) return parser.program.make<CHAR_TYPE>(signed_position);
+  parser.match_keyword("int");
+  return parser.program.make<INT_TYPE>(signed_position);
+}
+
+// unsigned_type := "unsigned" [ "int" | "char" ]   (after "unsigned")
+C_TYPE* parse_unsigned(C_PARSER& parser, POSITION unsigned_position) {
+  C_PROGRAM& program = parser.program;
+  if (parser.match_keyword("int"))
+    return program.make<UNSIGNED_INT_TYPE>(unsigned_position, parser.token_start());
+  if (parser.match_keyword("char"))
+    return program.make<UNSIGNED_CHAR_TYPE>(unsigned_position, parser.token_start());
+  return program.make<UNSIGNED_INT_TYPE>(unsigned_position, POSITION{});
+}
+
+// After a type: a character that ends the specifiers, or a name that begins the declarator.
+// A name followed by anything else is refused; any other word is one more pass.
+bool specifiers_end_here(C_PARSER& parser) {
+  parser.skip_blanks();
+  if (is_one_of(parser.current(), characters_ending_specifiers)) return true;
+  const NAME_AHEAD name = read_name_ahead(parser, characters_after_name_ending_specifiers);
+  if (name == NAME_AHEAD::followed_by_other) parser.not_implemented();
+  return name == NAME_AHEAD::followed_by_ending;
+}
+
+// ---- Declarator suffixes ----
+
+// `[]` on a name makes its type a pointer: an array of unknown size is a pointer.
+DECLARATOR* unknown_size_array(C_PARSER& parser, DECLARATOR* declarator, POSITION open_bracket) {
+  auto* named = dynamic_cast<TYPE_AND_NAME*>(declarator);
+  if (named == nullptr) {
+    parser.report(open_bracket, "Only the first brackets of a declarator may be empty.");
+    return declarator;
+  }
+  if (named->type() == nullptr) return named;
+  C_PROGRAM& program = parser.program;
+  POINTER_TYPE* pointer = program.make<POINTER_TYPE>(open_bracket, named->type());
+  return program.make<TYPE_AND_NAME>(pointer, named->name());
+}
+
+// array_suffix := "]" | conditional "]"   (after "[")
+DECLARATOR* parse_array_suffix(C_PARSER& parser, DECLARATOR* declarator) {
+  const POSITION open_bracket = parser.token_start();
+  if (parser.match_char(']')) return unknown_size_array(parser, declarator, open_bracket);
+  EXPRESSION* size = parser.parse_conditional();
+  const POSITION closing_bracket = parser.cursor_position();
+  parser.expect_char(']');
+  C_PROGRAM& program = parser.program;
+  C_TYPE* element = declarator->type();
+  POINTER_TYPE* element_type =
+      element == nullptr ? nullptr : program.make<POINTER_TYPE>(open_bracket, element);
+  return program.make<ARRAY_TYPE>(declarator, size, element_type, closing_bracket);
+}
+
+// prototype_suffix := parameters   (after "(")
+DECLARATOR* parse_prototype_suffix(C_PARSER& parser, DECLARATOR* declarator) {
+  C_PROGRAM& program = parser.program;
+  PARAMETER_LIST* parameters = program.make<PARAMETER_LIST>(parser.token_start());
+  parser.parse_parameters(*parameters);
+  auto* named = dynamic_cast<TYPE_AND_NAME*>(declarator);
+  if (named == nullptr)
+    stop_compiler("a prototype around something other than a name", declarator->position());
+  C_TYPE* return_type = named->type();
+  if (return_type == nullptr) {
+    parser.warn(named->position(), "This function has deplult \"int\" type.");
+    return_type = program.make<INT_TYPE>(named->position());
+  }
+  return program.make<FUNCTION_PROTOTYPE>(return_type, named->name(), parameters);
+}
+
+// parameter := specifiers ( ")" | "*" { "*" } [ identifier ] | identifier )
+// A plain type stands unnamed only as the last parameter (`f(void)`, `f(int)`); a pointer
+// type may stand unnamed anywhere (`f(int *, int)`).
+ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
+  C_PROGRAM& program = parser.program;
+  C_TYPE* type = parser.parse_specifiers(nullptr);
+  if (parser.current() == ')') return program.make<ARGUMENT_DECLARATION>(type, nullptr);
+  bool pointer = false;
+  for (; parser.match_char('*'); pointer = true)
+    type = program.make<POINTER_TYPE>(parser.token_start(), type);
+  if (pointer && is_one_of(parser.current(), ",)"))
+    return program.make<ARGUMENT_DECLARATION>(type, nullptr);
+  if (!parser.read_identifier()) parser.not_implemented();
+  NAME* name = parser.make_name();
+  if (!is_one_of(parser.current(), ",)")) parser.not_implemented();
+  return program.make<ARGUMENT_DECLARATION>(type, name);
+}
+
+// ---- Initialisers ----
+
+// initializer_items := assignment { "," assignment } [ "," ] "}"   (after "{")
+void parse_initializer_items(C_PARSER& parser, INITIALIZER_LIST& list) {
+  for (;;) {
+    if (parser.current() == '{') parser.not_implemented();  // nested braces
+    EXPRESSION* item = parser.parse_assignment();
+    if (item == nullptr) break;
+    list.items.push_back(item);
+    if (parser.match_char(',') && parser.current() != '}') continue;
+    if (!parser.match_char('}')) break;
+    list.close_brace = parser.token_start();
+    return;
+  }
+  parser.report(parser.cursor_position(), "Bad array initializer.");
+}
+
+// ---- Declarations ----
+
+// An item that begins with a name (`main() { }`), `*` or `(` has no type: refused.
+void refuse_item_without_type(C_PARSER& parser) {
+  if (parser.read_identifier()) {
+    const POSITION name = parser.name_position();
+    parser.set_cursor(name.line, name.column);
+    parser.not_implemented();
+  }
+  if (parser.current() != '*' && parser.current() != '(') return;
+  parser.parse_declarator(nullptr);
+  parser.not_implemented();
+}
+
+// declarator_and_initializer := declarator [ initializer ]   (a prototype takes none)
+DECLARATOR* parse_declarator_and_initializer(C_PARSER& parser, C_TYPE* type) {
+  DECLARATOR* declarator = parser.parse_declarator(type);
+  if (is_prototype(declarator)) return declarator;
+  return parser.parse_initializer(declarator);
+}
+
+// declaration_end := ";"   (one declarator per declaration: `,` and the rest are refused)
+void parse_declaration_end(C_PARSER& parser, DECLARATOR* declarator) {
+  if (parser.current() != ';') parser.not_implemented();
+  if (is_prototype(declarator))
+    stop_compiler("a function declaration without a body", declarator->position());
+  parser.match_char(';');
+}
+
+// block_declaration := specifiers ( ";" | declarator_and_initializer declaration_end )
+// A type alone is kept as a nullptr declarator.
+DECLARATOR* parse_block_declaration(C_PARSER& parser) {
+  C_TYPE* type = parser.parse_specifiers(nullptr);
+  if (parser.match_char(';')) return nullptr;
+  DECLARATOR* declarator = parse_declarator_and_initializer(parser, type);
+  parse_declaration_end(parser, declarator);
+  return declarator;
+}
+
+// After a block declaration: statements begin at one of their characters or words, or at a
+// name used in an expression; a name followed by anything else (a label's `:`, `*=`) is
+// refused; anything else is one more declaration.
+bool more_block_declarations(C_PARSER& parser) {
+  const char c = parser.current();
+  if (is_one_of(c, characters_ending_declarations) || (c >= '0' && c <= '9')) return false;
+  if (next_word_among(parser, statement_words)) return false;
+  const NAME_AHEAD name = read_name_ahead(parser, characters_after_name_ending_declarations);
+  if (name == NAME_AHEAD::followed_by_other) parser.not_implemented();
+  return name == NAME_AHEAD::none;
+}
+
+}  // namespace
+
+// external_declaration := directive
+//                       | specifiers declarator_and_initializer ( declaration_end | block )
+void C_PARSER::parse_external_declaration() {
+  if (current() == '#') return parse_directive();
+  refuse_item_without_type(*this);
+  C_TYPE* type = parse_specifiers(nullptr);
+  if (current() == ';') not_implemented();  // a type alone
+  DECLARATOR* declarator = parse_declarator_and_initializer(*this, type);
+  // A definition is added to the file's functions by parse_function_definition.
+  if (current() == '{') return parse_function_definition(declarator);
+  parse_declaration_end(*this, declarator);
+  if (file != nullptr) file->declarations.push_back(declarator);
+}
+
+// specifiers := { type_specifier }   (storage classes and qualifiers are refused; the last
+//               type keyword wins, so `unsigned long` is an int)
+C_TYPE* C_PARSER::parse_specifiers(C_TYPE* type_so_far) {
+  C_TYPE* type = type_so_far;
+  do {
+    if (next_word_among(*this, refused_specifier_words)) not_implemented();
+    type = parse_type_specifier(type);
+  } while (!specifiers_end_here(*this));
+  return type;
+}
+
+// type_specifier := "void" | "char" | "short" | "int" | "long" | signed_type | unsigned_type
+// The keyword read replaces the type so far.
+C_TYPE* C_PARSER::parse_type_specifier(C_TYPE*) {
+  for (const TYPE_WORD& plain : plain_type_words)
+    if (match_keyword(plain.word)) return plain.make(program, token_start());
+  if (match_keyword("signed")) return parse_signed(*this, token_start());
+  if (match_keyword("unsigned")) return parse_unsigned(*this, token_start());
+  if (next_word_among(*this, refused_type_words)) not_implemented();
+  if (read_identifier()) {  // a type name
+    set_cursor(name_position().line, name_position().column);
+    not_implemented();
+  }
+  syntax_error();
+}
+
+// declarator := { "*" } identifier declarator_suffixes
+DECLARATOR* C_PARSER::parse_declarator(C_TYPE* type) {
+  while (match_char('*')) {
+    const POSITION star = token_start();
+    if (next_word_is("const") || next_word_is("volatile")) not_implemented();
+    // A pointer to no type (an item written without one) stays without type.
+    if (type != nullptr) type = program.make<POINTER_TYPE>(star, type);
+  }
+  if (!read_identifier()) {
+    if (current() != '(') expect_char('(');
+    not_implemented();  // a parenthesised declarator, or no name at all
+  }
+  return parse_declarator_suffixes(program.make<TYPE_AND_NAME>(type, make_name()));
+}
+
+// declarator_suffixes := { "[" array_suffix | "(" prototype_suffix }
+DECLARATOR* C_PARSER::parse_declarator_suffixes(DECLARATOR* declarator) {
+  for (;;) {
+    if (match_char('['))
+      declarator = parse_array_suffix(*this, declarator);
+    else if (match_char('('))
+      declarator = parse_prototype_suffix(*this, declarator);
+    else
+      return declarator;
+  }
+}
+
+// parameters := parameter { "," parameter } ")"   (after "("; an empty list is refused, and
+//               so are old-style names, as type names)
+void C_PARSER::parse_parameters(PARAMETER_LIST& list) {
+  if (current() == ')') not_implemented();
+  do {
+    list.parameters.push_back(parse_parameter(*this));
+  } while (match_char(','));
+  expect_char(')');
+}
+
+// initializer := [ "=" ( assignment | "{" initializer_items ) ]
+// Only an array takes a list.
+DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
+  if (!match_char('=')) return declarator;
+  if (!match_char('{')) return program.make<INITIALIZER>(declarator, parse_assignment());
+  INITIALIZER_LIST* list = program.make<INITIALIZER_LIST>(token_start(), declarator);
+  parse_initializer_items(*this, *list);
+  if (dynamic_cast<ARRAY_TYPE*>(declarator) == nullptr)
+    report(declarator->position(), "Bad initialization for this type.");
+  return list;
+}
+
+// block_declarations := block_declaration { block_declaration }
+DECLARATION_LIST* C_PARSER::parse_block_declarations() {
+  DECLARATION_LIST* list = program.make<DECLARATION_LIST>();
+  do {
+    list->declarations.push_back(parse_block_declaration(*this));
+  } while (!errors_counted() && more_block_declarations(*this));
+  return list;
+}
+
+bool C_PARSER::at_declaration_word() {
+  return next_word_among(*this, declaration_words);
+}

@@ -1,0 +1,97 @@
+// The checks of declarations, run when live code reaches them: an array's size must fold to a
+// positive constant (checked once), and every initialiser must fold to constants, which then
+// replace the expressions as written. Also the name lookups of declarators and parameter lists.
+#include "cfront/declarations.h"
+
+#include <cstdint>
+
+#include "base/error_handler.h"
+#include "cfront/c_program.h"
+#include "cfront/constant.h"
+#include "cfront/expression.h"
+
+namespace {
+
+// Simplifies in place (a none answer keeps the expression) and answers whether the result is
+// a constant.
+bool simplify_to_constant(EXPRESSION*& expression, C_PROGRAM& program) {
+  EXPRESSION* simplified = expression->simplify(program);
+  if (simplified != nullptr) expression = simplified;
+  return simplified != nullptr && simplified->is_constant();
+}
+
+// The message for a size that is not usable, or nullptr.
+const char* size_problem(const DECIMAL_CONSTANT* size) {
+  if (size == nullptr) return "Bad array definition (unknown size).";
+  if (size->value <= 0) return "Bad array definition (size <= 0).";
+  return nullptr;
+}
+
+void report_non_static(C_PROGRAM& program, const POSITION& position) {
+  program.services.error_handler.error_at(position, "Non-static initializer.");
+}
+
+}  // namespace
+
+DECLARATOR* DECLARATOR::lookup(INTERNED text) {
+  const NAME* declared_name = name();
+  return declared_name != nullptr && declared_name->text == text ? this : nullptr;
+}
+
+POSITION ARRAY_TYPE::position() const {
+  return element->position();
+}
+
+// The element is checked first, so each dimension of `a[2][3]` gets its own message.
+void ARRAY_TYPE::check(C_PROGRAM& program) {
+  if (checked) return;
+  checked = true;
+  element->check(program);
+  EXPRESSION* simplified =
+      size_expression == nullptr ? nullptr : size_expression->simplify(program);
+  if (simplified != nullptr) size_expression = simplified;
+  auto* constant = dynamic_cast<DECIMAL_CONSTANT*>(simplified);
+  if (const char* problem = size_problem(constant)) {
+    const NAME* declared_name = name();
+    const POSITION where = declared_name != nullptr     ? declared_name->position
+                           : size_expression != nullptr ? size_expression->position_of()
+                                                        : closing_bracket;
+    program.services.error_handler.error_at(where, problem);
+    return;
+  }
+  size = constant;
+}
+
+void INITIALIZER::check(C_PROGRAM& program) {
+  declarator->check(program);
+  if (expression == nullptr) return;
+  const POSITION where = expression->position_of();
+  if (!simplify_to_constant(expression, program)) report_non_static(program, where);
+}
+
+void INITIALIZER_LIST::check(C_PROGRAM& program) {
+  declarator->check(program);
+  const auto* array = dynamic_cast<const ARRAY_TYPE*>(declarator);
+  if (array == nullptr || array->size == nullptr ||
+      static_cast<int64_t>(items.size()) != array->size->value) {
+    program.services.error_handler.error_at(open_brace,
+                                            "Bad number of items to initialize this array.");
+    return;
+  }
+  for (auto item = items.rbegin(); item != items.rend(); ++item) {
+    const POSITION where = (*item)->position_of();
+    if (!simplify_to_constant(*item, program)) report_non_static(program, where);
+  }
+}
+
+bool PARAMETER_LIST::is_void() const {
+  if (parameters.size() != 1) return false;
+  const ARGUMENT_DECLARATION& only = *parameters.front();
+  return only.name == nullptr && only.type != nullptr && only.type->is_void();
+}
+
+ARGUMENT_DECLARATION* PARAMETER_LIST::find(INTERNED text) const {
+  for (auto parameter = parameters.rbegin(); parameter != parameters.rend(); ++parameter)
+    if ((*parameter)->name != nullptr && (*parameter)->name->text == text) return *parameter;
+  return nullptr;
+}

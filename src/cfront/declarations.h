@@ -1,0 +1,145 @@
+// Declarators and declarations: a name with its type, an array, a function prototype with its
+// parameters, and the two initialiser forms. A declarator answers the type questions by
+// forwarding to its type; `check` runs the array and initialiser checks when live code reaches it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "cfront/c_name.h"
+#include "cfront/c_types.h"
+
+class DECIMAL_CONSTANT;
+class EXPRESSION;
+
+class DECLARATOR : public C_NODE {
+ public:
+  // The type of the declared value; an array answers its pointer-to-element type.
+  virtual C_TYPE* type() const = 0;
+  // The declared name, or nullptr.
+  virtual NAME* name() const = 0;
+  virtual POSITION position() const = 0;
+  // The declarator that declares text (interned), or nullptr. Initialisers forward to theirs.
+  virtual DECLARATOR* lookup(INTERNED text);
+  // Array size and initialiser checks; safe to call again.
+  virtual void check(C_PROGRAM&) {}
+  // The declarator that holds the storage: itself, or an initialiser's declarator.
+  virtual DECLARATOR* declared() { return this; }
+  virtual bool is_array() const { return false; }
+
+  bool needs_ram_cell = false;  // its address is taken
+};
+
+// A declared name with its type (none for a declarator written without one).
+class TYPE_AND_NAME final : public DECLARATOR {
+ public:
+  TYPE_AND_NAME(C_TYPE* type, NAME* name) : type_(type), name_(name) {}
+  C_TYPE* type() const override { return type_; }
+  NAME* name() const override { return name_; }
+  POSITION position() const override { return name_->position; }
+
+ private:
+  C_TYPE* type_;
+  NAME* name_;
+};
+
+// `element[size]`. The element type is a pointer to the element declarator's type, so
+// `int a[2][3]` is an array whose element declarator is an array around `int a`.
+class ARRAY_TYPE final : public DECLARATOR {
+ public:
+  ARRAY_TYPE(DECLARATOR* element, EXPRESSION* size_expression, POINTER_TYPE* element_type,
+             POSITION closing_bracket)
+      : element(element),
+        size_expression(size_expression),
+        element_type(element_type),
+        closing_bracket(closing_bracket) {}
+  C_TYPE* type() const override { return element_type; }
+  NAME* name() const override { return element->name(); }
+  POSITION position() const override;
+  void check(C_PROGRAM& program) override;
+  bool is_array() const override { return true; }
+
+  DECLARATOR* element;
+  EXPRESSION* size_expression;
+  POINTER_TYPE* element_type;
+  POSITION closing_bracket;
+  DECIMAL_CONSTANT* size = nullptr;  // set by the check
+  bool checked = false;
+  int32_t ram_start = -1;  // the RAM block's first address, set by the code generator
+};
+
+// One parameter, or a bare type (name none) for an unnamed parameter such as `void`.
+class ARGUMENT_DECLARATION final : public C_NODE {
+ public:
+  ARGUMENT_DECLARATION(C_TYPE* type, NAME* name) : type(type), name(name) {}
+  C_TYPE* type;
+  NAME* name;  // none for a bare type
+};
+
+class PARAMETER_LIST final : public C_NODE {
+ public:
+  explicit PARAMETER_LIST(POSITION open_parenthesis) : open_parenthesis(open_parenthesis) {}
+  // The single entry `void`: a function without parameters.
+  bool is_void() const;
+  // The named parameter whose text is text, from the last to the first; nullptr when none.
+  ARGUMENT_DECLARATION* find(INTERNED text) const;
+
+  POSITION open_parenthesis;
+  std::vector<ARGUMENT_DECLARATION*> parameters;  // in source order
+};
+
+class FUNCTION_PROTOTYPE final : public DECLARATOR {
+ public:
+  FUNCTION_PROTOTYPE(C_TYPE* return_type, NAME* name, PARAMETER_LIST* parameters)
+      : return_type(return_type), function_name(name), parameters(parameters) {}
+  C_TYPE* type() const override { return return_type; }
+  NAME* name() const override { return function_name; }
+  POSITION position() const override { return function_name->position; }
+
+  C_TYPE* return_type;
+  NAME* function_name;
+  PARAMETER_LIST* parameters;
+};
+
+// `declarator = expression`; the check folds the expression to a constant.
+class INITIALIZER final : public DECLARATOR {
+ public:
+  INITIALIZER(DECLARATOR* declarator, EXPRESSION* expression)
+      : declarator(declarator), expression(expression) {}
+  C_TYPE* type() const override { return declarator->type(); }
+  NAME* name() const override { return declarator->name(); }
+  POSITION position() const override { return declarator->position(); }
+  DECLARATOR* lookup(INTERNED text) override { return declarator->lookup(text); }
+  DECLARATOR* declared() override { return declarator->declared(); }
+  bool is_array() const override { return declarator->is_array(); }
+  void check(C_PROGRAM& program) override;
+
+  DECLARATOR* declarator;
+  EXPRESSION* expression;
+};
+
+// `declarator = { items }`; only an array may have one.
+class INITIALIZER_LIST final : public DECLARATOR {
+ public:
+  INITIALIZER_LIST(POSITION open_brace, DECLARATOR* declarator)
+      : open_brace(open_brace), declarator(declarator) {}
+  C_TYPE* type() const override { return declarator->type(); }
+  NAME* name() const override { return declarator->name(); }
+  POSITION position() const override { return declarator->position(); }
+  DECLARATOR* lookup(INTERNED text) override { return declarator->lookup(text); }
+  DECLARATOR* declared() override { return declarator->declared(); }
+  bool is_array() const override { return declarator->is_array(); }
+  void check(C_PROGRAM& program) override;
+
+  POSITION open_brace;
+  DECLARATOR* declarator;
+  std::vector<EXPRESSION*> items;
+  POSITION close_brace;
+};
+
+// The declarations at the head of a block, in source order (a bare type is kept as a nullptr
+// declarator and checks nothing).
+class DECLARATION_LIST final : public C_NODE {
+ public:
+  std::vector<DECLARATOR*> declarations;
+};

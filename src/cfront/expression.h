@@ -1,0 +1,40 @@
+// The services every C expression offers to the checks and the code generator. simplify checks
+// the expression and answers what to use in its place (a folded constant, the object a name is
+// bound to, or itself); the other services answer questions about the simplified expression.
+#pragma once
+
+#include "base/position.h"
+#include "cfront/c_node.h"
+
+class C_PROGRAM;
+class C_TYPE;
+
+class EXPRESSION : public C_NODE {
+ public:
+  // Answers nullptr only where the class says so.
+  virtual EXPRESSION* simplify(C_PROGRAM& program) = 0;
+  // The C type, or nullptr (a call whose callee is not found, a register).
+  virtual C_TYPE* type_of(C_PROGRAM& program) = 0;
+  // Reports "This is not a writable expression." (at position_of) unless assignable.
+  virtual void check_writable(C_PROGRAM& program);
+  // Whether it may serve as a condition: by default, when its type is an int (or char) type.
+  virtual bool is_boolean(C_PROGRAM& program);
+  // Prepares the operand of `&`; by default a compiler stop (not implemented).
+  virtual void take_address(C_PROGRAM& program);
+  // The position its messages point at.
+  virtual POSITION position_of() const = 0;
+  // The position of its last character, where a folded constant made from it ends.
+  virtual POSITION end_position() const { return position_of(); }
+
+  virtual bool is_constant() const { return false; }
+
+  // Reports "This is not a boolean expression." at position_of when is_boolean is false.
+  void check_boolean(C_PROGRAM& program);
+};
+
+// Simplifies the operand in place and answers the new operand.
+EXPRESSION* simplify_operand(EXPRESSION*& operand, C_PROGRAM& program);
+// The same for an operand whose value is used (by an operator, an assignment or as an
+// argument): a void value is a compiler stop; a call to a built-in name, which has no value,
+// is reported.
+EXPRESSION* simplify_value(EXPRESSION*& operand, C_PROGRAM& program);

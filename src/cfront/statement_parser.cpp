@@ -1,0 +1,346 @@
+// Statements, blocks and function definitions. A statement appends itself to the block it is
+// parsed in; one that owns a sub-statement parses it into the same block and takes it back, so
+// a label before the sub-statement stays in the block. Each `case` and `default` owns exactly
+// one statement and goes to the innermost open switch, not to the block.
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "base/error_handler.h"
+#include "cfront/c_function.h"
+#include "cfront/c_parser.h"
+#include "cfront/c_program.h"
+#include "cfront/declarations.h"
+#include "cfront/statements.h"
+
+namespace {
+
+void append(COMPOUND& block, STATEMENT* statement) {
+  block.statements.push_back(statement);
+}
+
+// Parses one statement into block and takes back the last one appended: none when nothing was.
+STATEMENT* parse_sub_statement(C_PARSER& parser, COMPOUND& block) {
+  const std::size_t before = block.statements.size();
+  parser.parse_statement(block);
+  if (block.statements.size() == before) return nullptr;
+  STATEMENT* last = block.statements.back();
+  block.statements.pop_back();
+  return last;
+}
+
+// The statements appended from index `from` on that have no start yet began at start (the inner
+// parses of a label's statement or a directive's follower have set theirs already).
+void mark_starts(COMPOUND& block, std::size_t from, const POSITION& start) {
+  for (std::size_t index = from; index < block.statements.size(); ++index)
+    if (block.statements[index]->start == POSITION{}) block.statements[index]->start = start;
+}
+
+// condition := "(" expression ")"
+EXPRESSION* parse_condition(C_PARSER& parser, bool required) {
+  parser.expect_char('(');
+  EXPRESSION* condition = required ? parser.parse_required_expression() : parser.parse_expression();
+  parser.expect_char(')');
+  return condition;
+}
+
+// The statements of a list from index `from` on, without those a nested switch's body left just
+// before that switch: they belong to the nested switch.
+std::vector<STATEMENT*> statements_without_switch_bodies(const std::vector<STATEMENT*>& statements,
+                                                         std::size_t from) {
+  std::vector<STATEMENT*> kept;
+  for (std::size_t index = statements.size(); index > from;) {
+    STATEMENT* statement = statements[--index];
+    kept.insert(kept.begin(), statement);
+    if (auto* nested = dynamic_cast<SWITCH*>(statement))
+      index -= std::min(index - from, nested->body_length);
+  }
+  return kept;
+}
+
+// What the switch's body left in the block belongs to no case: the statements of a body block,
+// or the body itself when it is not a block. The check reports them.
+void note_statements_outside_cases(SWITCH& node, const COMPOUND& block, std::size_t before) {
+  for (STATEMENT* statement : statements_without_switch_bodies(block.statements, before)) {
+    auto* body_block = dynamic_cast<COMPOUND*>(statement);
+    if (body_block == nullptr) {
+      node.outside_cases.push_back(statement);
+      continue;
+    }
+    for (STATEMENT* inner : statements_without_switch_bodies(body_block->statements, 0))
+      node.outside_cases.push_back(inner);
+  }
+  node.body_length = block.statements.size() - before;
+}
+
+// A directive, then the statement after it unless the block ends there.
+void parse_directive_statement(C_PARSER& parser, COMPOUND& block) {
+  parser.parse_directive();
+  if (!parser.errors_counted() && parser.current() != '}') parser.parse_statement(block);
+}
+
+// labeled_statement := identifier ":" statement
+// False, with the cursor back at the identifier, when no `:` follows it.
+bool parse_labeled_statement(C_PARSER& parser, COMPOUND& block) {
+  const int line = parser.line();
+  const int column = parser.column();
+  if (!parser.read_identifier()) return false;
+  if (parser.current() != ':') {
+    parser.set_cursor(line, column);
+    return false;
+  }
+  LABEL* label = parser.program.make<LABEL>(&block, parser.make_name());
+  parser.match_char(':');
+  append(block, label);
+  block.labels.push_back(label);
+  parser.parse_statement(block);
+  return true;
+}
+
+// case_clause := "case" conditional ":" statement
+void parse_case(C_PARSER& parser, COMPOUND& block) {
+  if (parser.switches.empty()) {
+    parser.report(parser.cursor_position(), "There is no switch before.");
+    return;
+  }
+  SWITCH* owner = parser.switches.back();
+  EXPRESSION* expression = parser.parse_conditional();
+  if (expression == nullptr) parser.not_implemented();
+  parser.expect_char(':');
+  STATEMENT* statement = parse_sub_statement(parser, block);
+  owner->cases.push_back(
+      parser.program.make<CASE>(owner->block, parser.cursor_position(), expression, statement));
+}
+
+// default_clause := "default" ":" statement
+void parse_default(C_PARSER& parser, COMPOUND& block) {
+  if (parser.switches.empty()) {
+    parser.report(parser.cursor_position(), "There is no switch before.");
+    return;
+  }
+  SWITCH* owner = parser.switches.back();
+  parser.expect_char(':');
+  STATEMENT* statement = parse_sub_statement(parser, block);
+  if (owner->default_clause != nullptr) {
+    parser.report(owner->default_clause->position, "Only one default clause.");
+    return;
+  }
+  owner->default_clause =
+      parser.program.make<DEFAULT>(owner->block, parser.cursor_position(), statement);
+}
+
+// if_statement := "if" condition statement [ "else" statement ]
+void parse_if(C_PARSER& parser, COMPOUND& block) {
+  const POSITION position = parser.token_start();
+  auto* statement = parser.program.make<IF_ELSE>(&block, position, parse_condition(parser, false));
+  statement->then_statement = parse_sub_statement(parser, block);
+  append(block, statement);
+  if (parser.match_keyword("else")) statement->else_statement = parse_sub_statement(parser, block);
+}
+
+// switch_statement := "switch" condition statement
+// The body stays in the block, just before the switch, which is open while its body is read.
+void parse_switch(C_PARSER& parser, COMPOUND& block) {
+  const POSITION position = parser.token_start();
+  auto* statement = parser.program.make<SWITCH>(&block, position, parse_condition(parser, false));
+  const std::size_t before = block.statements.size();
+  parser.switches.push_back(statement);
+  parser.parse_statement(block);
+  parser.switches.pop_back();
+  note_statements_outside_cases(*statement, block, before);
+  append(block, statement);
+}
+
+// while_statement := "while" "(" required_expression ")" statement
+void parse_while(C_PARSER& parser, COMPOUND& block) {
+  const POSITION position = parser.token_start();
+  auto* statement = parser.program.make<WHILE>(&block, position, parse_condition(parser, true));
+  statement->body = parse_sub_statement(parser, block);
+  append(block, statement);
+}
+
+// do_statement := "do" statement "while" "(" required_expression ")" ";"
+void parse_do(C_PARSER& parser, COMPOUND& block) {
+  auto* statement = parser.program.make<DO_WHILE>(&block, parser.token_start());
+  statement->body = parse_sub_statement(parser, block);
+  if (!parser.match_keyword("while"))
+    parser.report(parser.cursor_position(), "Missing \"while\" keyword.");
+  statement->condition = parse_condition(parser, true);
+  parser.expect_char(';');
+  append(block, statement);
+}
+
+// for_statement := "for" "(" [ expression ] ";" [ expression ] ";" [ expression ] ")" statement
+void parse_for(C_PARSER& parser, COMPOUND& block) {
+  auto* statement = parser.program.make<FOR>(&block, parser.token_start());
+  parser.expect_char('(');
+  if (parser.current() != ';') statement->initial = parser.parse_expression();
+  statement->first_semicolon = parser.cursor_position();
+  parser.expect_char(';');
+  if (parser.current() != ';') statement->condition = parser.parse_expression();
+  parser.expect_char(';');
+  if (parser.current() != ')') statement->step = parser.parse_expression();
+  parser.expect_char(')');
+  statement->body = parse_sub_statement(parser, block);
+  append(block, statement);
+}
+
+// goto_statement := "goto" identifier ";"
+void parse_goto(C_PARSER& parser, COMPOUND& block) {
+  const POSITION position = parser.token_start();
+  if (!parser.read_identifier()) parser.not_implemented();
+  auto* statement = parser.program.make<GOTO>(&block, position, parser.make_name());
+  parser.expect_char(';');
+  append(block, statement);
+}
+
+// return_statement := "return" [ required_expression ] ";"
+void parse_return(C_PARSER& parser, COMPOUND& block) {
+  const POSITION position = parser.token_start();
+  if (parser.current() == ';') {
+    const POSITION semicolon = parser.cursor_position();
+    parser.match_char(';');
+    append(block, parser.program.make<RETURN_WITHOUT_EXPRESSION>(&block, position, semicolon));
+    return;
+  }
+  EXPRESSION* expression = parser.parse_required_expression();
+  const POSITION semicolon = parser.cursor_position();
+  parser.expect_char(';');
+  append(block, parser.program.make<RETURN_EXPRESSION>(&block, position, semicolon, expression));
+}
+
+// `continue` and `break` have no meaning in this language.
+void refuse(C_PARSER& parser, COMPOUND&) {
+  parser.not_implemented();
+}
+
+struct KEYWORD_STATEMENT {
+  std::string_view keyword;
+  void (*parse)(C_PARSER& parser, COMPOUND& block);
+};
+
+constexpr KEYWORD_STATEMENT keyword_statements[] = {
+    {"case", parse_case},     {"default", parse_default}, {"if", parse_if},
+    {"switch", parse_switch}, {"while", parse_while},     {"do", parse_do},
+    {"for", parse_for},       {"goto", parse_goto},       {"continue", refuse},
+    {"break", refuse},        {"return", parse_return},
+};
+
+// A block, or a statement that begins with its keyword; false when neither begins here.
+bool parse_keyword_statement(C_PARSER& parser, COMPOUND& block) {
+  if (parser.current() == '{') {
+    append(block, parser.parse_block());
+    return true;
+  }
+  for (const KEYWORD_STATEMENT& row : keyword_statements) {
+    if (!parser.match_keyword(row.keyword)) continue;
+    row.parse(parser, block);
+    return true;
+  }
+  return false;
+}
+
+// expression_statement := [ expression ] ";"
+// A lone `;` is an empty statement and appends nothing.
+void parse_expression_statement(C_PARSER& parser, COMPOUND& block) {
+  if (parser.match_char(';')) return;
+  EXPRESSION* expression = parser.parse_expression();
+  if (expression == nullptr) parser.not_implemented();
+  const POSITION semicolon = parser.cursor_position();
+  parser.expect_char(';');
+  append(block, parser.program.make<EXPRESSION_STATEMENT>(&block, semicolon, expression));
+}
+
+// The function whose body is being parsed, so that names bind to its parameters; cleared however
+// the parse of the body ends, since the parser outlives the build.
+class CURRENT_FUNCTION {
+ public:
+  CURRENT_FUNCTION(C_PARSER& parser, C_FUNCTION& function) : parser_(parser) {
+    parser.current_function = &function;
+  }
+  ~CURRENT_FUNCTION() { parser_.current_function = nullptr; }
+  CURRENT_FUNCTION(const CURRENT_FUNCTION&) = delete;
+  CURRENT_FUNCTION& operator=(const CURRENT_FUNCTION&) = delete;
+
+ private:
+  C_PARSER& parser_;
+};
+
+void fill_from_prototype(C_PARSER& parser, C_FUNCTION& function, DECLARATOR* declarator) {
+  function.position = declarator != nullptr ? declarator->position() : parser.cursor_position();
+  auto* prototype = dynamic_cast<FUNCTION_PROTOTYPE*>(declarator);
+  if (prototype == nullptr) {
+    parser.report(function.position, "Bad function prototype.");
+    return;
+  }
+  function.return_type = prototype->return_type;
+  function.name = prototype->function_name;
+  function.prototype = prototype;
+  function.text = prototype->function_name->text;
+  function.parameters = prototype->parameters;
+}
+
+// The first `main` stays the registered one; a second is reported at both.
+void register_main(C_PROGRAM& program, C_FUNCTION& function) {
+  if (program.main == nullptr) {
+    program.main = &function;
+    return;
+  }
+  ERROR_HANDLER& error_handler = program.services.error_handler;
+  error_handler.add_position(program.main->position);
+  error_handler.add_position(function.position);
+  error_handler.append("Function main defined twice.");
+  error_handler.error();
+}
+
+}  // namespace
+
+// statement := directive | "asm" asm_statement | labeled_statement | case_clause
+//            | default_clause | block | if_statement | switch_statement | while_statement
+//            | do_statement | for_statement | goto_statement | return_statement
+//            | expression_statement
+// The tries differ in their first character or word, so at most one applies. Each statement is
+// one level of nesting: blocks, sub-statements and labels all recurse through here.
+void C_PARSER::parse_statement(COMPOUND& block) {
+  NESTED nested(*this);
+  const POSITION start = cursor_position();
+  const std::size_t before = block.statements.size();
+  if (current() == '#')
+    parse_directive_statement(*this, block);
+  else if (match_keyword("asm"))
+    parse_asm_statement(block);
+  else if (!parse_labeled_statement(*this, block) && !parse_keyword_statement(*this, block))
+    parse_expression_statement(*this, block);
+  mark_starts(block, before, start);
+}
+
+// block := "{" [ block_declarations ] { statement } "}"
+COMPOUND* C_PARSER::parse_block() {
+  const POSITION open_brace = cursor_position();
+  expect_char('{');
+  COMPOUND* block = program.make<COMPOUND>(innermost_block(), open_brace);
+  scopes.push_back(block);
+  // Attached once the whole list is read, so an initialiser cannot see its own block's locals.
+  if (current() != '}' && at_declaration_word()) block->declarations = parse_block_declarations();
+  while (current() != '}' && !errors_counted()) parse_statement(*block);
+  block->close_brace = cursor_position();
+  expect_char('}');
+  scopes.pop_back();
+  return block;
+}
+
+// function_definition := declarator block
+void C_PARSER::parse_function_definition(DECLARATOR* declarator) {
+  C_FUNCTION* function = program.make<C_FUNCTION>();
+  fill_from_prototype(*this, *function, declarator);
+  if (function->text != nullptr && function->text == program.main_name())
+    register_main(program, *function);
+  {
+    CURRENT_FUNCTION parsing(*this, *function);
+    function->body = parse_block();
+  }
+  function->body->function = function;
+  program.functions.push_back(function);
+  if (file != nullptr) file->functions.push_back(function);
+}

@@ -1,0 +1,151 @@
+// The statements of a block. Each `case` and `default` owns exactly one statement: there is no
+// fall-through. Sub-statements are none when nothing was parsed for them.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "cfront/c_name.h"
+#include "cfront/compound.h"
+
+class DECIMAL_CONSTANT;
+class EXPRESSION;
+class GOTO;
+
+class EXPRESSION_STATEMENT final : public STATEMENT {
+ public:
+  EXPRESSION_STATEMENT(COMPOUND* block, POSITION semicolon, EXPRESSION* expression)
+      : STATEMENT(block), semicolon(semicolon), expression(expression) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION semicolon;
+  EXPRESSION* expression;
+};
+
+class IF_ELSE final : public STATEMENT {
+ public:
+  IF_ELSE(COMPOUND* block, POSITION position, EXPRESSION* condition)
+      : STATEMENT(block), position(position), condition(condition) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  EXPRESSION* condition;
+  STATEMENT* then_statement = nullptr;
+  STATEMENT* else_statement = nullptr;
+};
+
+class WHILE final : public STATEMENT {
+ public:
+  WHILE(COMPOUND* block, POSITION position, EXPRESSION* condition)
+      : STATEMENT(block), position(position), condition(condition) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  EXPRESSION* condition;
+  STATEMENT* body = nullptr;
+};
+
+class DO_WHILE final : public STATEMENT {
+ public:
+  DO_WHILE(COMPOUND* block, POSITION position) : STATEMENT(block), position(position) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  EXPRESSION* condition = nullptr;
+  STATEMENT* body = nullptr;
+};
+
+class FOR final : public STATEMENT {
+ public:
+  FOR(COMPOUND* block, POSITION position) : STATEMENT(block), position(position) {}
+  // A missing condition becomes the constant 1 at the first `;`.
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  EXPRESSION* initial = nullptr;
+  EXPRESSION* condition = nullptr;
+  EXPRESSION* step = nullptr;
+  POSITION first_semicolon;
+  STATEMENT* body = nullptr;
+};
+
+class CASE final : public STATEMENT {
+ public:
+  CASE(COMPOUND* block, POSITION position, EXPRESSION* expression, STATEMENT* statement)
+      : STATEMENT(block), position(position), expression(expression), statement(statement) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;  // the cursor after its statement
+  EXPRESSION* expression;
+  STATEMENT* statement;
+  DECIMAL_CONSTANT* value = nullptr;  // set by the check
+};
+
+class DEFAULT final : public STATEMENT {
+ public:
+  DEFAULT(COMPOUND* block, POSITION position, STATEMENT* statement)
+      : STATEMENT(block), position(position), statement(statement) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  STATEMENT* statement;
+};
+
+class SWITCH final : public STATEMENT {
+ public:
+  SWITCH(COMPOUND* block, POSITION position, EXPRESSION* expression)
+      : STATEMENT(block), position(position), expression(expression) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  EXPRESSION* expression;
+  std::vector<CASE*> cases;
+  DEFAULT* default_clause = nullptr;
+  // Statements of its body that belong to no case: each is "Only one statement per case: use a
+  // block." when the switch is checked.
+  std::vector<STATEMENT*> outside_cases;
+  // How many statements its body left just before it in its block (its body block, a label).
+  std::size_t body_length = 0;
+};
+
+class LABEL final : public STATEMENT {
+ public:
+  LABEL(COMPOUND* block, NAME* name) : STATEMENT(block), name(name) {}
+  void check(C_PROGRAM&) override {}
+
+  NAME* name;
+  int address = -1;  // placed by the code generator
+  std::vector<GOTO*> gotos;
+};
+
+class GOTO final : public STATEMENT {
+ public:
+  GOTO(COMPOUND* block, POSITION position, NAME* target)
+      : STATEMENT(block), position(position), target(target) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  NAME* target;
+  LABEL* label = nullptr;  // found by the check
+};
+
+class RETURN_WITHOUT_EXPRESSION final : public STATEMENT {
+ public:
+  RETURN_WITHOUT_EXPRESSION(COMPOUND* block, POSITION position, POSITION semicolon)
+      : STATEMENT(block), position(position), semicolon(semicolon) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  POSITION semicolon;
+};
+
+class RETURN_EXPRESSION final : public STATEMENT {
+ public:
+  RETURN_EXPRESSION(COMPOUND* block, POSITION position, POSITION semicolon, EXPRESSION* expression)
+      : STATEMENT(block), position(position), semicolon(semicolon), expression(expression) {}
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  POSITION semicolon;
+  EXPRESSION* expression;
+};

@@ -1,0 +1,53 @@
+// The unary operators: address-of, indirection, negation and the postfix increments.
+#pragma once
+
+#include "cfront/expression.h"
+
+class UNARY : public EXPRESSION {
+ public:
+  UNARY(POSITION position, EXPRESSION* operand) : position(position), operand(operand) {}
+  POSITION position_of() const override { return position; }
+  POSITION end_position() const override { return operand->end_position(); }
+
+  POSITION position;  // of the operator
+  EXPRESSION* operand;
+};
+
+// `&x`: typed as its operand (an assignment of it needs a pointer target).
+class UNARY_AND final : public UNARY {
+ public:
+  using UNARY::UNARY;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+};
+
+class UNARY_STAR final : public UNARY {
+ public:
+  using UNARY::UNARY;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+  void check_writable(C_PROGRAM&) override {}
+};
+
+class UNARY_MINUS final : public UNARY {
+ public:
+  using UNARY::UNARY;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+};
+
+class UNARY_POSTFIX_PLUS_PLUS final : public UNARY {
+ public:
+  using UNARY::UNARY;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+  POSITION end_position() const override { return position.shifted(1); }
+};
+
+class UNARY_POSTFIX_MINUS_MINUS final : public UNARY {
+ public:
+  using UNARY::UNARY;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+  POSITION end_position() const override { return position.shifted(1); }
+};

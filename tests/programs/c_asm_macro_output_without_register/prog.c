@@ -1,0 +1,7 @@
+int main(void)
+{
+  int y;
+#asm R1;
+  asm( NOP );
+  y
+}

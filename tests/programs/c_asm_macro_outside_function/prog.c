@@ -1,0 +1,4 @@
+#asm R1;
+int main(void)
+{
+}

@@ -1,0 +1,6 @@
+int main(void)
+{
+  int x;
+#asm R1;
+  R1 = x;
+}

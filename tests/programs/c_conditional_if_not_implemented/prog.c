@@ -1,0 +1,4 @@
+#if 1
+int main(void)
+{
+}

@@ -1,0 +1,5 @@
+#define DEFINED 1
+#ifndef DEFINED
+int main(void)
+{
+}

@@ -1,0 +1,6 @@
+unsigned counter;
+int main(void)
+{
+  return 0;
+}
+int first, second;

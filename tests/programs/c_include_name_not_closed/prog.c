@@ -1,0 +1,4 @@
+#include "lib.h
+int main(void)
+{
+}

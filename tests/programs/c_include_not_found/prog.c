@@ -1,0 +1,4 @@
+#include "missing.h"
+int main(void)
+{
+}

@@ -1,0 +1,2 @@
+#define HEADER 1
+#define 5

@@ -1,0 +1,4 @@
+#include "bad.h"
+int main(void)
+{
+}

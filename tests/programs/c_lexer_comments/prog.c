@@ -1,0 +1,7 @@
+int main(void)
+{
+  int a;
+  int b;
+  a = 1; /* a /* b */
+  b = a//b;
+}

@@ -1,0 +1,5 @@
+int main(void)
+{
+  int x;
+  x = 10L;
+}

@@ -1,0 +1,7 @@
+int count;
+
+int main(void)
+{
+  do count = 1; until (count);
+  return 0;
+}

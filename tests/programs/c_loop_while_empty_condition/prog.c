@@ -1,0 +1,5 @@
+int main(void)
+{
+  while () return 0;
+  return 0;
+}

@@ -1,0 +1,4 @@
+#ifndef LIB_H
+#define LIB_H
+int shared;
+#endif

@@ -1,0 +1,6 @@
+#define WORD abc
+int main(void)
+{
+  int x;
+  x = WORD;
+}

@@ -1,0 +1,4 @@
+int main(void)
+{
+  case 1: return 0;
+}
