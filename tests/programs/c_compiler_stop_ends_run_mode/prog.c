@@ -1,0 +1,5 @@
+int twice(int a);
+int main(void)
+{
+  return 0;
+}
