@@ -1,0 +1,4 @@
+int x[3]
+{
+}
+int main(void) { return 0; }
