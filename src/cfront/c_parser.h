@@ -37,6 +37,8 @@ struct C_FILE;
 // Nesting deeper than this (blocks, parentheses, unary operators, includes) is an error rather
 // than a stack overflow.
 inline constexpr int nesting_limit = 256;
+// The same for the height of one expression's tree (a chain of 10,000 operators).
+inline constexpr int expression_depth_limit = 10000;
 
 class C_PARSER {
  public:
@@ -137,6 +139,9 @@ class C_PARSER {
   EXPRESSION* parse_multiplicative();
   EXPRESSION* parse_unary();
   EXPRESSION* parse_postfix(EXPRESSION* primary);
+  // Gives node the height of its operands' trees plus one; beyond the limit an error abandons.
+  EXPRESSION* bounded(EXPRESSION* node, const EXPRESSION* first,
+                      const EXPRESSION* second = nullptr);
   // Binds the identifier read last: a local, a parameter, a global of this file, else a NAME.
   EXPRESSION* bind_name(NAME* name);
 

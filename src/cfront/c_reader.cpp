@@ -103,6 +103,16 @@ C_PARSER::NESTED::NESTED(C_PARSER& parser) : parser_(parser) {
   throw C_PARSE_ABANDONED{std::string(message)};
 }
 
+EXPRESSION* C_PARSER::bounded(EXPRESSION* node, const EXPRESSION* first, const EXPRESSION* second) {
+  const int below =
+      std::max(first != nullptr ? first->depth : 0, second != nullptr ? second->depth : 0);
+  node->depth = below + 1;
+  if (node->depth <= expression_depth_limit) return node;
+  constexpr std::string_view message = "Expression too deep.";
+  report(cursor_position(), message);
+  throw C_PARSE_ABANDONED{std::string(message)};
+}
+
 void C_PARSER::load_text(std::vector<std::string> lines) {
   lines_ = std::move(lines);
   line_ = 1;

@@ -30,6 +30,9 @@ class EXPRESSION : public C_NODE {
 
   // Reports "This is not a boolean expression." at position_of when is_boolean is false.
   void check_boolean(C_PROGRAM& program);
+
+  // The height of the tree below it. The checks walk trees recursively, so the parser bounds it.
+  int depth = 1;
 };
 
 // Simplifies the operand in place and answers the new operand.

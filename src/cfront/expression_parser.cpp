@@ -143,7 +143,9 @@ EXPRESSION* apply_operator(C_PARSER& parser, const OPERATOR& found, POSITION at,
                            EXPRESSION* right) {
   if (right == nullptr) parser.report(parser.cursor_position(), found.missing_operand);
   if (found.build == nullptr) parser.not_implemented();
-  return right == nullptr ? left : found.build(parser.program, at, left, right);
+  return right == nullptr
+             ? left
+             : parser.bounded(found.build(parser.program, at, left, right), left, right);
 }
 
 // level := operand { operator operand }
@@ -185,7 +187,8 @@ template <class NODE>
 EXPRESSION* parse_prefix(C_PARSER& parser) {
   const POSITION at = parser.token_start();
   EXPRESSION* operand = parser.parse_unary();
-  return operand == nullptr ? nullptr : parser.program.make<NODE>(at, operand);
+  return operand == nullptr ? nullptr
+                            : parser.bounded(parser.program.make<NODE>(at, operand), operand);
 }
 
 // The prefix forms refused as soon as they are seen: ++ -- + ~ ! sizeof.
@@ -203,7 +206,7 @@ EXPRESSION* parse_index(C_PARSER& parser, EXPRESSION* base) {
   if (index == nullptr) return base;
   POINTER_USAGE* usage = parser.program.make<POINTER_USAGE>(base, index);
   usage->closing_bracket = closing_bracket;
-  return usage;
+  return parser.bounded(usage, base, index);
 }
 
 // arguments := [ assignment { "," assignment } ]   (after the "(")
@@ -239,7 +242,10 @@ EXPRESSION* parse_call(C_PARSER& parser, EXPRESSION* callee) {
   }
   FUNCTION_CALL* call = parser.program.make<FUNCTION_CALL>(name);
   call->closing_parenthesis = parse_arguments(parser, call->arguments);
-  return call;
+  const EXPRESSION* deepest = nullptr;
+  for (const EXPRESSION* argument : call->arguments)
+    if (deepest == nullptr || argument->depth > deepest->depth) deepest = argument;
+  return parser.bounded(call, deepest);
 }
 
 // The local that a block of the scope stack declares under the name, innermost block first and,
@@ -392,9 +398,11 @@ EXPRESSION* C_PARSER::parse_postfix(EXPRESSION* primary) {
     else if (current() == '(')
       expression = parse_call(*this, expression);
     else if (match_two('+', '+'))
-      expression = program.make<UNARY_POSTFIX_PLUS_PLUS>(token_start(), expression);
+      expression =
+          bounded(program.make<UNARY_POSTFIX_PLUS_PLUS>(token_start(), expression), expression);
     else if (match_two('-', '-'))
-      expression = program.make<UNARY_POSTFIX_MINUS_MINUS>(token_start(), expression);
+      expression =
+          bounded(program.make<UNARY_POSTFIX_MINUS_MINUS>(token_start(), expression), expression);
     else
       break;
   }
