@@ -23,4 +23,5 @@ class C_FUNCTION final : public C_NODE {
   COMPOUND* body = nullptr;
   std::vector<FUNCTION_CALL*> calls;  // that reach it, filled when calls are resolved
   int index = -1;                     // for the code generator
+  bool is_live = false;               // in the program's live list
 };

@@ -20,6 +20,8 @@ void C_PROGRAM::reset() {
   functions.clear();
   main = nullptr;
   live.clear();
+  latest_definitions_.clear();
+  checks_under_way = 0;
   used_declarations.clear();
   constant_pool.clear();
   largest_asm_register_list = 0;

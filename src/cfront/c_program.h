@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -106,6 +107,8 @@ class C_PROGRAM {
   std::vector<DECLARATOR*> used_declarations;
   std::vector<DECIMAL_CONSTANT*> constant_pool;
   int largest_asm_register_list = 0;
+  // Live functions whose check is under way, each inside its caller's (see check_function).
+  int checks_under_way = 0;
 
   // The parser pool: nested includes each take a free parser.
   C_PARSER& free_parser();
@@ -114,6 +117,8 @@ class C_PROGRAM {
 
  private:
   std::vector<std::unique_ptr<C_NODE>> nodes_;
+  // Each name's definition completed last, made when the walk starts (parsing is over then).
+  std::unordered_map<INTERNED, C_FUNCTION*> latest_definitions_;
   std::unordered_set<std::string> names_;
   INTERNED main_name_ = nullptr;
   INTERNED built_in_names_[3] = {};

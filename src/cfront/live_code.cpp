@@ -5,14 +5,27 @@
 #include <string>
 
 #include "base/echo.h"
+#include "base/error_handler.h"
 #include "cfront/c_function.h"
+#include "cfront/c_parser.h"
 #include "cfront/c_program.h"
 #include "cfront/calls.h"
 #include "cfront/compound.h"
 
+namespace {
+
+// A callee is checked inside its caller's check, so a chain of calls nests the walk. The return
+// stack holds at most 64 addresses, so a program nesting calls far deeper could not run anyway;
+// beyond this the walk stops going deeper rather than overflow the compiler's own stack.
+constexpr int call_nesting_limit = 4 * nesting_limit;
+
+}  // namespace
+
 void C_PROGRAM::compute_live_code() {
   if (main == nullptr) return;  // the pipeline reports a project without `main`
+  for (C_FUNCTION* function : functions) latest_definitions_[function->text] = function;
   live.push_back(main);
+  main->is_live = true;
   services.echo.echo_string("(2) Compute live code ...\n");
   check_function(*main);
 }
@@ -20,20 +33,25 @@ void C_PROGRAM::compute_live_code() {
 void C_PROGRAM::check_function(C_FUNCTION& function) {
   const std::string name = function.text != nullptr ? *function.text : std::string();
   services.echo.echo_string("Checking of live C function \"" + name + "\" has just started.\n");
+  if (checks_under_way >= call_nesting_limit) {
+    services.error_handler.error_at(function.position, "Calls nested too deeply to be checked.");
+    return;
+  }
+  ++checks_under_way;
   if (function.body != nullptr) function.body->check(*this);
+  --checks_under_way;
   services.echo.echo_string("C function \"" + name + "\" is checked.\n");
 }
 
 // The definition completed last wins. A recursive call finds its callee live already.
 C_FUNCTION* C_PROGRAM::resolve_call(FUNCTION_CALL& call) {
-  auto found =
-      std::find_if(functions.rbegin(), functions.rend(),
-                   [&call](const C_FUNCTION* function) { return function->text == call.text; });
-  if (found == functions.rend()) return nullptr;
-  C_FUNCTION& callee = **found;
+  auto found = latest_definitions_.find(call.text);
+  if (found == latest_definitions_.end()) return nullptr;
+  C_FUNCTION& callee = *found->second;
   call.function = &callee;
   callee.calls.push_back(&call);
-  if (std::find(live.begin(), live.end(), &callee) == live.end()) {
+  if (!callee.is_live) {
+    callee.is_live = true;
     live.push_back(&callee);
     check_function(callee);
   }
