@@ -101,38 +101,38 @@ class FUNCTION_PROTOTYPE final : public DECLARATOR {
   PARAMETER_LIST* parameters;
 };
 
-// `declarator = expression`; the check folds the expression to a constant.
-class INITIALIZER final : public DECLARATOR {
+// An initialiser answers every question about the declared value from its declarator.
+class INITIALIZING : public DECLARATOR {
  public:
-  INITIALIZER(DECLARATOR* declarator, EXPRESSION* expression)
-      : declarator(declarator), expression(expression) {}
+  explicit INITIALIZING(DECLARATOR* declarator) : declarator(declarator) {}
   C_TYPE* type() const override { return declarator->type(); }
   NAME* name() const override { return declarator->name(); }
   POSITION position() const override { return declarator->position(); }
   DECLARATOR* lookup(INTERNED text) override { return declarator->lookup(text); }
   DECLARATOR* declared() override { return declarator->declared(); }
   bool is_array() const override { return declarator->is_array(); }
-  void check(C_PROGRAM& program) override;
 
   DECLARATOR* declarator;
+};
+
+// `declarator = expression`; the check folds the expression to a constant.
+class INITIALIZER final : public INITIALIZING {
+ public:
+  INITIALIZER(DECLARATOR* declarator, EXPRESSION* expression)
+      : INITIALIZING(declarator), expression(expression) {}
+  void check(C_PROGRAM& program) override;
+
   EXPRESSION* expression;
 };
 
 // `declarator = { items }`; only an array may have one.
-class INITIALIZER_LIST final : public DECLARATOR {
+class INITIALIZER_LIST final : public INITIALIZING {
  public:
   INITIALIZER_LIST(POSITION open_brace, DECLARATOR* declarator)
-      : open_brace(open_brace), declarator(declarator) {}
-  C_TYPE* type() const override { return declarator->type(); }
-  NAME* name() const override { return declarator->name(); }
-  POSITION position() const override { return declarator->position(); }
-  DECLARATOR* lookup(INTERNED text) override { return declarator->lookup(text); }
-  DECLARATOR* declared() override { return declarator->declared(); }
-  bool is_array() const override { return declarator->is_array(); }
+      : INITIALIZING(declarator), open_brace(open_brace) {}
   void check(C_PROGRAM& program) override;
 
   POSITION open_brace;
-  DECLARATOR* declarator;
   std::vector<EXPRESSION*> items;
   POSITION close_brace;
 };
