@@ -7,6 +7,7 @@
 
 #include "cfront/c_parser.h"
 #include "cfront/constant.h"
+#include "cfront/declarations.h"
 #include "cfront/macro.h"
 #include "machine/machine.h"
 
@@ -82,9 +83,9 @@ void C_PROGRAM::enter_in_pool(DECIMAL_CONSTANT& constant) {
 }
 
 void C_PROGRAM::use_declaration(DECLARATOR& declaration) {
-  if (std::find(used_declarations.begin(), used_declarations.end(), &declaration) ==
-      used_declarations.end())
-    used_declarations.push_back(&declaration);
+  if (declaration.used) return;
+  declaration.used = true;
+  used_declarations.push_back(&declaration);
 }
 
 void C_PROGRAM::note_asm_register_count(int count) {

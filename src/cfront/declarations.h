@@ -28,6 +28,7 @@ class DECLARATOR : public C_NODE {
   virtual bool is_array() const { return false; }
 
   bool needs_ram_cell = false;  // its address is taken
+  bool used = false;            // in the program's used declarations
 };
 
 // A declared name with its type (none for a declarator written without one).
