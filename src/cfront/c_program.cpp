@@ -73,11 +73,13 @@ int C_PROGRAM::register_count() const {
   return parameters().register_count;
 }
 
-// A value the code generator cannot load in one step: outside -64..63, or -128..127 when N is 8.
+// A value the code generator cannot load in one step, once reduced to the register width:
+// outside -64..63, or -128..127 when N is 8.
 void C_PROGRAM::enter_in_pool(DECIMAL_CONSTANT& constant) {
   if (constant.pooled) return;
   const int32_t reach = data_size() == 8 ? 128 : 64;
-  if (constant.value >= -reach && constant.value < reach) return;
+  const int32_t reduced = sign_extend(constant.value, data_size());
+  if (reduced >= -reach && reduced < reach) return;
   constant.pooled = true;
   constant_pool.push_back(&constant);
 }

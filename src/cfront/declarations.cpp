@@ -9,6 +9,7 @@
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 #include "cfront/expression.h"
+#include "machine/machine.h"
 
 namespace {
 
@@ -60,6 +61,8 @@ void ARRAY_TYPE::check(C_PROGRAM& program) {
     return;
   }
   size = constant;
+  // The RAM block is handed out now: the array's address is a constant of every use.
+  ram_start = program.services.machine.ram.allocate(constant->value);
 }
 
 void INITIALIZER::check(C_PROGRAM& program) {

@@ -17,6 +17,7 @@ EXPRESSION* value_of(VARIABLE& variable, C_PROGRAM& program) {
   const int32_t start = array->ram_start < 0 ? 0 : array->ram_start;
   auto* address = program.make<DECIMAL_CONSTANT>(variable.use->position, variable.use->last, start);
   address->type = array->type();
+  program.enter_in_pool(*address);
   return address;
 }
 

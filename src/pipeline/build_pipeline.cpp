@@ -5,6 +5,8 @@
 #include "base/src_file.h"
 #include "cfront/c_function.h"
 #include "cfront/c_stops.h"
+#include "codegen/statement_code.h"
+#include "codegen/storage_allocation.h"
 #include "pipeline/context.h"
 #include "pipeline/project_manager.h"
 #include "project/file_search.h"
@@ -19,6 +21,7 @@ void reset_build_state(CONTEXT& context) {
   context.error_handler.reset();
   context.asm_parser.clear_constants();
   context.c_program.reset();
+  context.codegen.reset();
   context.machine.reset();
 }
 
@@ -46,15 +49,16 @@ void load_source_files(CONTEXT& context, const std::optional<std::string>& proje
 }
 
 // Stages 2 to 4 compile the C program from its `main`, which the C front end records when it
-// parses it. Without one, only an assembly project builds.
+// parses it: the live code is checked, the save area and the constant pool placed, then the
+// storage media computed and the code generated. Without `main`, only an assembly project builds.
 void compile_from_main(CONTEXT& context) {
   C_PROGRAM& program = context.c_program;
   if (program.main != nullptr) {
     program.compute_live_code();
-    // Checked C cannot become machine code yet: say so rather than leave an empty program.
-    if (no_errors(context))
-      context.error_handler.error_without_position(
-          "The C program is checked, but its code generation is not implemented yet.");
+    if (no_errors(context)) place_save_area_and_pool(context.codegen);
+    if (!no_errors(context)) return;
+    compute_storage_media(context.codegen);
+    generate_program(context.codegen);
     return;
   }
   if (context.source_paths.is_assembly_project())

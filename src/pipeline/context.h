@@ -13,6 +13,7 @@
 #include "base/src_file_registry.h"
 #include "base/user_interface.h"
 #include "cfront/c_program.h"
+#include "codegen/codegen.h"
 #include "codegen/forwarder.h"
 #include "isa/asm_parser.h"
 #include "machine/machine.h"
@@ -52,6 +53,7 @@ struct CONTEXT {
                                  [this](const std::string& name) {
                                    return find_file(*this, name, project_manager.project_path);
                                  }}};
+  CODEGEN codegen{machine, error_handler, echo, c_program};
 
   // What a project file reads into and writes out.
   PROJECT_DESCRIPTION project_description() {

@@ -1,0 +1,31 @@
+// The constants too large to be loaded in one or two instructions live in ROM words after a
+// jump, laid out at the end of stage (2); each is read back through LPM when used.
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+class CODEGEN;
+class DECIMAL_CONSTANT;
+class ROM_SM;
+class STORAGE_MEDIUM;
+
+// True when the reduced value v needs a pool word: outside -64..63, except with 8-bit
+// registers, where -128..127 load in one LDIL.
+bool needs_pool(int32_t v, int width);
+
+class CONSTANT_POOL {
+ public:
+  void reset();
+  // The jump and one PMC word per distinct value of the front end's pooled constants.
+  void lay_out(CODEGEN& g);
+  // The medium of a constant: its pool word, or a new immediate.
+  STORAGE_MEDIUM& constant_medium(CODEGEN& g, DECIMAL_CONSTANT& constant);
+  STORAGE_MEDIUM& value_medium(CODEGEN& g, int32_t reduced);
+
+  int32_t first = -1;
+  int32_t last = -1;
+
+ private:
+  std::map<int32_t, ROM_SM*> words_;
+};

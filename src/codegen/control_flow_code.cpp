@@ -1,0 +1,159 @@
+// Conditions branch through the long-jump registers to targets loaded into jump slots;
+// unconditional jumps are RJMPs. A constant true loop condition needs no test. A return or
+// exit in main leaves the program: there is no return address for a RET there.
+#include "cfront/c_function.h"
+#include "cfront/calls.h"
+#include "cfront/constant.h"
+#include "cfront/statements.h"
+#include "codegen/codegen.h"
+#include "codegen/expression_code.h"
+#include "codegen/statement_code.h"
+#include "codegen/storage_medium.h"
+#include "isa/instructions.h"
+
+namespace {
+
+int32_t here(CODEGEN& g) {
+  return g.code.here();
+}
+
+void aim(CODEGEN& g, ASM_BR& branch, int32_t target) {
+  branch.set_target(target, g.code.rom());
+}
+
+bool is_always_true(EXPRESSION* condition) {
+  auto* constant = dynamic_cast<DECIMAL_CONSTANT*>(resolved(condition));
+  return constant != nullptr && constant->value != 0;
+}
+
+void generate_if(CODEGEN& g, IF_ELSE& node) {
+  const bool then_empty = is_empty(node.then_statement);
+  const bool else_empty = is_empty(node.else_statement);
+  if (then_empty && else_empty) {
+    side_effects(g, node.condition);
+  } else if (then_empty) {
+    const int32_t slot = jump_if(g, node.condition, true);
+    generate(g, node.else_statement);
+    g.sm.fill_jump_slots(slot, here(g));
+  } else if (else_empty) {
+    const int32_t slot = jump_if(g, node.condition, false);
+    generate(g, node.then_statement);
+    g.sm.fill_jump_slots(slot, here(g));
+  } else {
+    const int32_t slot = jump_if(g, node.condition, false);
+    generate(g, node.then_statement);
+    RJMP& skip = g.code.emit<RJMP>(0);
+    g.sm.fill_jump_slots(slot, here(g));
+    generate(g, node.else_statement);
+    aim(g, skip, here(g));
+  }
+}
+
+// The loop's test at top (none for a constant true condition), the body, the step, the jump.
+void generate_loop(CODEGEN& g, EXPRESSION* condition, STATEMENT* body, EXPRESSION* step) {
+  const int32_t top = here(g);
+  const bool tested = condition != nullptr && !is_always_true(condition);
+  const int32_t slot = tested ? jump_if(g, condition, false) : -1;
+  generate(g, body);
+  if (step != nullptr) side_effects(g, step);
+  aim(g, g.code.emit<RJMP>(0), top);
+  if (tested) g.sm.fill_jump_slots(slot, here(g));
+}
+
+void generate_do_while(CODEGEN& g, DO_WHILE& node) {
+  const int32_t top = here(g);
+  generate(g, node.body);
+  const int32_t slot = jump_if(g, node.condition, true);
+  g.sm.fill_jump_slots(slot, top);
+}
+
+void generate_goto(CODEGEN& g, GOTO& node) {
+  RJMP& jump = g.code.emit<RJMP>(0);
+  if (node.label == nullptr) g.internal_error("a goto without its label");
+  if (node.label->address >= 0)
+    aim(g, jump, node.label->address);
+  else
+    g.pending_gotos[node.label].push_back(&jump);
+}
+
+void generate_label(CODEGEN& g, LABEL& node) {
+  node.address = here(g);
+  for (RJMP* jump : g.pending_gotos[&node]) aim(g, *jump, node.address);
+  g.pending_gotos.erase(&node);
+}
+
+bool in_main(const CODEGEN& g) {
+  return g.current_function == g.program_main();
+}
+
+void leave(CODEGEN& g) {
+  if (in_main(g))
+    g.exit_jumps.push_back(&g.code.emit<RJMP>(0));
+  else
+    g.code.emit<RET>();
+}
+
+void generate_return(CODEGEN& g, RETURN_EXPRESSION& node) {
+  EXPRESSION* e = resolved(node.expression);
+  auto* call = dynamic_cast<FUNCTION_CALL*>(e);
+  STORAGE_MEDIUM& v = call != nullptr ? call_result_medium(g, *call) : medium(g, e);
+  if (!in_main(g)) {
+    STORAGE_MEDIUM* result = g.functions[g.current_function].result;
+    if (result != nullptr) result->assign(g, v);
+  }
+  v.release(g);
+  leave(g);
+}
+
+}  // namespace
+
+bool generate_control_flow(CODEGEN& g, STATEMENT* statement) {
+  if (auto* node = dynamic_cast<IF_ELSE*>(statement)) {
+    generate_if(g, *node);
+  } else if (auto* node = dynamic_cast<WHILE*>(statement)) {
+    generate_loop(g, node->condition, node->body, nullptr);
+  } else if (auto* node = dynamic_cast<DO_WHILE*>(statement)) {
+    generate_do_while(g, *node);
+  } else if (auto* node = dynamic_cast<FOR*>(statement)) {
+    if (node->initial != nullptr) side_effects(g, node->initial);
+    generate_loop(g, node->condition, node->body, node->step);
+  } else if (auto* node = dynamic_cast<SWITCH*>(statement)) {
+    generate_switch(g, *node);
+  } else if (auto* node = dynamic_cast<GOTO*>(statement)) {
+    generate_goto(g, *node);
+  } else if (auto* node = dynamic_cast<LABEL*>(statement)) {
+    generate_label(g, *node);
+  } else if (dynamic_cast<RETURN_WITHOUT_EXPRESSION*>(statement) != nullptr) {
+    leave(g);
+  } else if (auto* node = dynamic_cast<RETURN_EXPRESSION*>(statement)) {
+    generate_return(g, *node);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The value is computed once and tested against each case in source order; a match runs the
+// case's statement and leaves the switch; default runs when none matches. While a case's
+// statement runs, the value's temporary is free: the next test is reached only from the
+// failed test before it, which still finds the value there.
+void generate_switch(CODEGEN& g, SWITCH& node) {
+  STORAGE_MEDIUM& v = in_simple_medium(g, medium(g, node.expression));
+  const bool temporary = g.sm.is_temporary(v);
+  std::vector<RJMP*> ends;
+  for (CASE* clause : node.cases) {
+    if (clause->value == nullptr) continue;
+    AT_POSITION at(g.code, clause->expression->position_of());
+    const int32_t slot = g.sm.reserve_jump_slots();
+    v.compare(g, g.pool.constant_medium(g, *clause->value));
+    g.sm.emit_indirect_branch(false, 'Z');
+    if (temporary) g.sm.release_temporary(v);
+    generate(g, clause->statement);
+    ends.push_back(&g.code.emit<RJMP>(0));
+    g.sm.fill_jump_slots(slot, here(g));
+    if (temporary) g.sm.retake(v);
+  }
+  v.release(g);
+  if (node.default_clause != nullptr) generate(g, node.default_clause->statement);
+  for (RJMP* end : ends) aim(g, *end, here(g));
+}
