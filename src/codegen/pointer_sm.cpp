@@ -9,9 +9,43 @@
 #include "codegen/scratch.h"
 #include "isa/instructions.h"
 
+// Adding a RAM index sets the access registers aside in one or two scratch registers; when
+// the operation already holds the others, the index word is read first and the base, a
+// constant, added to it instead.
 void POINTER_SM::element_address(CODEGEN& g) {
+  auto* word = dynamic_cast<RAM_SM*>(&index);
+  const int needed = g.wide_ram() ? 2 : 1;
+  if (word != nullptr && g.roles.idle_scratch_count() < needed) {
+    index_then_base(g, *word);
+    return;
+  }
   ram_address(g, base.address);
   index.add_to_address_register(g, g.roles.ram_access());
+}
+
+void POINTER_SM::index_then_base(CODEGEN& g, RAM_SM& word) {
+  REGISTER& r2 = g.roles.ram_access();
+  const int w = g.width();
+  load_from_ram(g, word.address, r2);
+  if (g.wide_ram()) {
+    REGISTER& r3 = g.roles.ram_access_high();
+    const int32_t high = base.address >> w;
+    if (high != 0)
+      g.code.emit<LDIL>(&r3, high);
+    else
+      g.code.emit<EOR>(&r3, &r3);
+  }
+  const int32_t low = base.address & ((int32_t{1} << w) - 1);
+  if (low == 0) return;
+  if (fits_immediate_field(low)) {
+    g.code.emit<ADI>(&r2, low);
+  } else {
+    SCRATCH use(g);
+    REGISTER& s = use.take();
+    constant_load(g, s, low);
+    g.code.emit<ADD>(&r2, &s);
+  }
+  carry_step(g, r2);
 }
 
 // One-register operations keep the address in R2 for the store; an operation with a source

@@ -46,4 +46,5 @@ class POINTER_SM final : public STORAGE_MEDIUM {
  private:
   template <class OPERATION>
   void modify_in_place(CODEGEN& g, OPERATION operation);
+  void index_then_base(CODEGEN& g, RAM_SM& word);
 };

@@ -78,3 +78,9 @@ REGISTER* REGISTER_ROLES::take_scratch() {
   }
   return nullptr;
 }
+
+int REGISTER_ROLES::idle_scratch_count() const {
+  int idle = 0;
+  for (int n : {extra_temporary_, 4, 5}) idle += busy_[n] ? 0 : 1;
+  return idle;
+}

@@ -37,6 +37,7 @@ class REGISTER_ROLES {
   // nullptr when all three are.
   REGISTER* take_scratch();
   bool is_busy(const REGISTER& r) const { return busy_[r.number]; }
+  int idle_scratch_count() const;
   void set_busy(const REGISTER& r, bool busy) { busy_[r.number] = busy; }
   REGISTER& at(int n) { return registers_.at(n); }
 

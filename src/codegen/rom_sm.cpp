@@ -8,9 +8,13 @@
 #include "machine/hexadecimal.h"
 #include "machine/machine.h"
 
+// The word leaves R4 before the source is read: the source may be another pool word.
 void ROM_SM::compare(CODEGEN& g, STORAGE_MEDIUM& source) {
   SCRATCH use(g);
-  REGISTER& t = rom_read(g, use, address);
+  REGISTER& read = rom_read(g, use, address);
+  REGISTER& t = use.take();
+  g.code.emit<TFR>(&t, &read);
+  use.give_back(read);
   source.compare_register_with(g, t);
 }
 
