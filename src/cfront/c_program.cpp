@@ -84,6 +84,12 @@ void C_PROGRAM::enter_in_pool(DECIMAL_CONSTANT& constant) {
   constant_pool.push_back(&constant);
 }
 
+void C_PROGRAM::leave_pool(DECIMAL_CONSTANT& constant) {
+  if (!constant.pooled) return;
+  constant.pooled = false;
+  std::erase(constant_pool, &constant);
+}
+
 void C_PROGRAM::use_declaration(DECLARATOR& declaration) {
   if (declaration.used) return;
   declaration.used = true;

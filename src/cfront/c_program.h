@@ -94,6 +94,7 @@ class C_PROGRAM {
 
   // Enters a typed constant in the pool when its value needs more than one load.
   void enter_in_pool(DECIMAL_CONSTANT& constant);
+  void leave_pool(DECIMAL_CONSTANT& constant);
   // Enters a file-level declarator in the used declarations, once.
   void use_declaration(DECLARATOR& declaration);
   // A `#asm` macro saves this many registers: the save area is as large as the largest.

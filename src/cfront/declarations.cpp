@@ -61,6 +61,8 @@ void ARRAY_TYPE::check(C_PROGRAM& program) {
     return;
   }
   size = constant;
+  // A size is never loaded into a register: it takes no pool word.
+  program.leave_pool(*constant);
   // The RAM block is handed out now: the array's address is a constant of every use.
   ram_start = program.services.machine.ram.allocate(constant->value);
 }
