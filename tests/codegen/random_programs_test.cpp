@@ -1,0 +1,164 @@
+// Random programs of the C subset, built through the whole pipeline and run to their end on
+// processors of several sizes: every word they leave in `out` must equal what the program's own
+// evaluator computes in N bits. Seeds are fixed; TAVREL_RANDOM_PROGRAMS sets how many programs
+// each size runs (long_random_run.sh asks for many).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "cfront/declarations.h"
+#include "codegen/random_program.h"
+#include "machine/execution.h"
+#include "pipeline/project_manager.h"
+#include "support/temporary_directory.h"
+#include "support/test_context.h"
+
+// The unit-test runner compiles only the *_test.cpp files, so the generator is compiled here.
+
+namespace {
+
+using random_program::EVALUATION;
+using random_program::PROGRAM;
+using random_program::SETTINGS;
+
+struct CONFIGURATION {
+  int n, x, m, l;
+  uint32_t seed;
+};
+
+std::string describe(const CONFIGURATION& c) {
+  return "N=" + std::to_string(c.n) + " X=" + std::to_string(c.x) + " M=" + std::to_string(c.m) +
+         " L=" + std::to_string(c.l) + " Z=16";
+}
+
+int programs_per_configuration() {
+  const char* text = std::getenv("TAVREL_RANDOM_PROGRAMS");
+  if (text == nullptr || *text == '\0') return 40;
+  const int count = std::atoi(text);
+  return count > 0 ? count : 40;
+}
+
+SETTINGS settings_for(const CONFIGURATION& c) {
+  SETTINGS s;
+  s.data_size = c.n;
+  s.stack_depth = 16;
+  s.ram_words = 1 << c.l;
+  if (c.l <= 6) {  // 64 words, most of them taken by variables when X is 8
+    s.out_size = 4;
+    s.functions = 2;
+    s.statements = 3;
+    s.expression_depth = 2;
+  }
+  return s;
+}
+
+void configure(CONTEXT& context, const CONFIGURATION& c) {
+  context.machine.configuration.set_data_size(c.n);
+  context.machine.configuration.set_register_count(c.x);
+  context.machine.configuration.set_pc_width(c.m);
+  context.machine.configuration.set_ram_address_width(c.l);
+  context.machine.configuration.set_stack_size(16);
+}
+
+int32_t out_address(CONTEXT& context) {
+  for (DECLARATOR* declaration : context.c_program.used_declarations) {
+    if (declaration->name() == nullptr || *declaration->name()->text != "out") continue;
+    if (auto* array = dynamic_cast<ARRAY_TYPE*>(declaration->declared())) return array->ram_start;
+  }
+  return -1;
+}
+
+// Builds the program, runs it to its end and compares `out`; answers what went wrong, or
+// nothing when every word matched.
+std::string check(const CONFIGURATION& c, const PROGRAM& program, const EVALUATION& expected,
+                  const TEMPORARY_DIRECTORY& directory) {
+  TEST_CONTEXT test;
+  CONTEXT& context = test.context;
+  configure(context, c);
+  context.source_paths.add_source_file(directory.write("random.c", program.c_source()));
+  context.project_manager.update();
+  if (context.error_handler.error_count() > 0 || context.error_handler.warning_count() > 0)
+    return "the build reports:\n" + test.take_output();
+  const int32_t out = out_address(context);
+  if (out < 0) return "no RAM address for out";
+
+  constexpr long step_limit = 5'000'000;
+  context.user_interface.stop = false;
+  long steps = 0;
+  while (steps < step_limit && !execute_one(context.machine)) {
+    ++steps;
+    if (context.error_handler.error_count() > 0 || context.error_handler.warning_count() > 0)
+      return "the run reports:\n" + test.take_output();
+  }
+  if (steps >= step_limit)
+    return "the run does not end within " + std::to_string(step_limit) + " instructions";
+
+  std::ostringstream differences;
+  for (size_t i = 0; i < expected.out.size(); ++i) {
+    const int32_t got = context.machine.ram.word(out + static_cast<int32_t>(i));
+    if (got != expected.out[i])
+      differences << "  out[" << i << "]: expected " << expected.out[i] << ", got " << got << "\n";
+  }
+  return differences.str();
+}
+
+void run_configuration(const CONFIGURATION& c) {
+  const SETTINGS settings = settings_for(c);
+  const int count = programs_per_configuration();
+  TEMPORARY_DIRECTORY directory;
+  int failures = 0;
+  for (int i = 0; i < count; ++i) {
+    const uint32_t seed = c.seed + static_cast<uint32_t>(i);
+    const PROGRAM program = random_program::generate(seed, settings);
+    const EVALUATION expected = random_program::evaluate(program);
+    ASSERT_TRUE(expected.ok) << "the generator made an unfit program (seed " << seed << ", "
+                             << describe(c) << "): " << expected.problem << "\n"
+                             << program.c_source();
+    const std::string problem = check(c, program, expected, directory);
+    if (problem.empty()) continue;
+    // The first few failures in full; the count of all of them.
+    if (++failures <= 3)
+      ADD_FAILURE() << "seed " << seed << ", " << describe(c) << ":\n"
+                    << problem << "C source:\n"
+                    << program.c_source();
+  }
+  EXPECT_EQ(failures, 0) << "programs that failed out of " << count << " (" << describe(c) << ")";
+}
+
+}  // namespace
+
+// Eight-bit words: all variables but one in RAM, a 64-word RAM.
+TEST(RandomPrograms, n8_x8_small_ram) {
+  run_configuration({8, 8, 16, 6, 81000});
+}
+// Eight-bit words with wide RAM addresses (two access registers).
+TEST(RandomPrograms, n8_x32_wide_ram) {
+  run_configuration({8, 32, 16, 12, 82000});
+}
+// Eight-bit words with wide ROM addresses.
+TEST(RandomPrograms, n8_x16_wide_rom) {
+  run_configuration({8, 16, 24, 8, 83000});
+}
+TEST(RandomPrograms, n12_x8_variables_in_ram) {
+  run_configuration({12, 8, 16, 8, 121000});
+}
+// Twelve-bit words with sixteen-bit RAM addresses (two access registers).
+TEST(RandomPrograms, n12_x32_wide_ram) {
+  run_configuration({12, 32, 16, 16, 122000});
+}
+TEST(RandomPrograms, n16_x8_variables_in_ram) {
+  run_configuration({16, 8, 16, 8, 161000});
+}
+TEST(RandomPrograms, n16_x32_small_ram) {
+  run_configuration({16, 32, 16, 6, 162000});
+}
+// Sizes between: ten-bit words with eleven-bit RAM addresses; fourteen-bit words with wide RAM
+// and wide ROM addresses.
+TEST(RandomPrograms, n10_x12_wide_ram) {
+  run_configuration({10, 12, 16, 11, 101000});
+}
+TEST(RandomPrograms, n14_x20_wide_ram_and_rom) {
+  run_configuration({14, 20, 24, 16, 141000});
+}
