@@ -18,7 +18,8 @@ constexpr const char* help_text =
     "(H)elp to view this list.\n(R)egister [number].\n(P)rogram counter.\n(L)ist asm code.\n"
     "(U)pdate all (re-read all sources files).\n(S)tatus register and Stack.\n"
     "(M)emory <address> (view RAM word).\n(B)reakpoint <line> (set or unset).\n"
-    "(C)continue execution in -run mode.\n(A)bout bubble <line> <column>.\n(Q)uit.\n"
+    "(C)continue execution in -run mode.\n(A)bout bubble <line> <column>.\n"
+    "(T)ime: clock periods.\n(Q)uit.\n"
     "<CR> step by step execution.\n";
 
 bool is_within_code(const MACHINE& machine) {
@@ -83,7 +84,8 @@ void CONSOLE_DEBUGGER::execute_command(char command) {
       {'L', &CONSOLE_DEBUGGER::show_listing},      {'U', &CONSOLE_DEBUGGER::rebuild},
       {'S', &CONSOLE_DEBUGGER::show_status},       {'M', &CONSOLE_DEBUGGER::show_memory},
       {'B', &CONSOLE_DEBUGGER::toggle_breakpoint}, {'C', &CONSOLE_DEBUGGER::continue_execution},
-      {'A', &CONSOLE_DEBUGGER::about_bubble},      {'Q', &CONSOLE_DEBUGGER::quit}};
+      {'A', &CONSOLE_DEBUGGER::about_bubble},      {'T', &CONSOLE_DEBUGGER::show_clock},
+      {'Q', &CONSOLE_DEBUGGER::quit}};
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(command)));
   for (const auto& [key, action] : commands) {
     if (key == letter) {
@@ -211,6 +213,10 @@ void CONSOLE_DEBUGGER::continue_execution() {
   }
   write(description + "\n");
   stop = true;
+}
+
+void CONSOLE_DEBUGGER::show_clock() {
+  write("clock periods: " + std::to_string(context_.machine.clock.periods()) + "\n");
 }
 
 // Describing C constructs needs the C front end; until it describes something, the line is empty.

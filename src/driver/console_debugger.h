@@ -35,6 +35,7 @@ class CONSOLE_DEBUGGER {
   void toggle_breakpoint();
   void continue_execution();
   void about_bubble();
+  void show_clock();
   void quit();
 
   void write(const std::string& text);

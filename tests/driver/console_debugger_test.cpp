@@ -22,7 +22,8 @@ const std::string help =
     "(H)elp to view this list.\n(R)egister [number].\n(P)rogram counter.\n(L)ist asm code.\n"
     "(U)pdate all (re-read all sources files).\n(S)tatus register and Stack.\n"
     "(M)emory <address> (view RAM word).\n(B)reakpoint <line> (set or unset).\n"
-    "(C)continue execution in -run mode.\n(A)bout bubble <line> <column>.\n(Q)uit.\n"
+    "(C)continue execution in -run mode.\n(A)bout bubble <line> <column>.\n"
+    "(T)ime: clock periods.\n(Q)uit.\n"
     "<CR> step by step execution.\n";
 
 class ConsoleDebugger : public BuildTest {
