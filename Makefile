@@ -4,13 +4,13 @@ MAKEFLAGS += --no-print-directory
 BUILD_DIR := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build setup configure clean
+.PHONY: run test build program setup configure clean
 
-# Lists the example's machine code, then runs it; the example checks its own result.
-run: build
-	$(BUILD_DIR)/tavrel -asm_list examples/countdown.s
-	$(BUILD_DIR)/tavrel -run examples/countdown.s
-	@echo "examples/countdown.s ran to its end with status 0: its own check passed."
+# Builds the program alone (no test code), then compiles and runs a C example that checks its
+# own result, with the build's stages, where its values live and what the run cost.
+run: program
+	$(BUILD_DIR)/tavrel -verbose -N 16 -run examples/gcd.c
+	@echo "examples/gcd.c was compiled for 16-bit registers and ran to its end with status 0: gcd(1071, 462) = 21, as its own check requires."
 
 # Window tests draw without a display.
 test: export QT_QPA_PLATFORM = offscreen
@@ -19,6 +19,9 @@ test: build
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+program: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target tavrel tavrel-hex
 
 configure: setup
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
