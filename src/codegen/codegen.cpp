@@ -22,6 +22,7 @@ void CODEGEN::reset() {
   declared_media.clear();
   functions.clear();
   current_function = nullptr;
+  media_valid = false;
   recursion.reset();
   exit_jumps.clear();
   asm_save_area = -1;

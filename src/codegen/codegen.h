@@ -71,6 +71,8 @@ class CODEGEN {
   std::unordered_map<const void*, STORAGE_MEDIUM*> declared_media;
   std::unordered_map<const C_FUNCTION*, FUNCTION_CODE> functions;
   const C_FUNCTION* current_function = nullptr;
+  // True once the whole program is generated; a build with errors leaves no media to show.
+  bool media_valid = false;
   RECURSION_STACK recursion;
   // The jumps that leave the program (exit, a return in main), aimed past the last word.
   std::vector<RJMP*> exit_jumps;

@@ -21,6 +21,7 @@ bool needs_pool(int32_t v, int width) {
 
 void CONSTANT_POOL::reset() {
   words_.clear();
+  given_.clear();
   first = last = -1;
 }
 
@@ -58,5 +59,12 @@ STORAGE_MEDIUM& CONSTANT_POOL::constant_medium(CODEGEN& g, DECIMAL_CONSTANT& con
   if (dynamic_cast<POINTER_TYPE*>(constant.type) != nullptr && constant.value >= (1 << n) &&
       g.wide_ram())
     g.error_handler.error_at(constant.first, "This address does not fit into a one-word pointer.");
-  return value_medium(g, reduce_to_width(g, constant.value));
+  STORAGE_MEDIUM& m = value_medium(g, reduce_to_width(g, constant.value));
+  given_[&constant] = &m;
+  return m;
+}
+
+const STORAGE_MEDIUM* CONSTANT_POOL::medium_given(const DECIMAL_CONSTANT* constant) const {
+  auto found = given_.find(constant);
+  return found == given_.end() ? nullptr : found->second;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 
 class CODEGEN;
 class DECIMAL_CONSTANT;
@@ -22,10 +23,13 @@ class CONSTANT_POOL {
   // The medium of a constant: its pool word, or a new immediate.
   STORAGE_MEDIUM& constant_medium(CODEGEN& g, DECIMAL_CONSTANT& constant);
   STORAGE_MEDIUM& value_medium(CODEGEN& g, int32_t reduced);
+  // The medium code generation gave the constant, or nullptr.
+  const STORAGE_MEDIUM* medium_given(const DECIMAL_CONSTANT* constant) const;
 
   int32_t first = -1;
   int32_t last = -1;
 
  private:
   std::map<int32_t, ROM_SM*> words_;
+  std::unordered_map<const DECIMAL_CONSTANT*, STORAGE_MEDIUM*> given_;
 };

@@ -67,6 +67,7 @@ void generate_program(CODEGEN& g) {
   g.current_function = nullptr;
   g.recursion.finish(g);
   check_ram_use(g);
+  g.media_valid = true;
 }
 
 void place_save_area_and_pool(CODEGEN& g) {

@@ -11,8 +11,7 @@ namespace {
 // In verbose mode a finished run says what it cost: the point of a cycle-counting simulator.
 void echo_run_totals(CONTEXT& context, int64_t instructions) {
   context.echo.echo_string("Program finished after " + std::to_string(instructions) +
-                           " instructions and " +
-                           std::to_string(context.machine.clock.periods()) +
+                           " instructions and " + std::to_string(context.machine.clock.periods()) +
                            " clock periods.\n");
 }
 

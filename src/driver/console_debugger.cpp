@@ -7,6 +7,7 @@
 #include <sstream>
 #include <utility>
 
+#include "codegen/source_inspection.h"
 #include "driver/code_listing.h"
 #include "driver/integer_argument.h"
 #include "machine/execution.h"
@@ -79,12 +80,18 @@ void CONSOLE_DEBUGGER::step_on_empty_lines() {
 void CONSOLE_DEBUGGER::execute_command(char command) {
   using ACTION = void (CONSOLE_DEBUGGER::*)();
   static constexpr std::pair<char, ACTION> commands[] = {
-      {'H', &CONSOLE_DEBUGGER::show_help},         {'?', &CONSOLE_DEBUGGER::show_help},
-      {'R', &CONSOLE_DEBUGGER::show_registers},    {'P', &CONSOLE_DEBUGGER::show_program_counter},
-      {'L', &CONSOLE_DEBUGGER::show_listing},      {'U', &CONSOLE_DEBUGGER::rebuild},
-      {'S', &CONSOLE_DEBUGGER::show_status},       {'M', &CONSOLE_DEBUGGER::show_memory},
-      {'B', &CONSOLE_DEBUGGER::toggle_breakpoint}, {'C', &CONSOLE_DEBUGGER::continue_execution},
-      {'A', &CONSOLE_DEBUGGER::about_bubble},      {'T', &CONSOLE_DEBUGGER::show_clock},
+      {'H', &CONSOLE_DEBUGGER::show_help},
+      {'?', &CONSOLE_DEBUGGER::show_help},
+      {'R', &CONSOLE_DEBUGGER::show_registers},
+      {'P', &CONSOLE_DEBUGGER::show_program_counter},
+      {'L', &CONSOLE_DEBUGGER::show_listing},
+      {'U', &CONSOLE_DEBUGGER::rebuild},
+      {'S', &CONSOLE_DEBUGGER::show_status},
+      {'M', &CONSOLE_DEBUGGER::show_memory},
+      {'B', &CONSOLE_DEBUGGER::toggle_breakpoint},
+      {'C', &CONSOLE_DEBUGGER::continue_execution},
+      {'A', &CONSOLE_DEBUGGER::about_bubble},
+      {'T', &CONSOLE_DEBUGGER::show_clock},
       {'Q', &CONSOLE_DEBUGGER::quit}};
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(command)));
   for (const auto& [key, action] : commands) {
@@ -219,15 +226,17 @@ void CONSOLE_DEBUGGER::show_clock() {
   write("clock periods: " + std::to_string(context_.machine.clock.periods()) + "\n");
 }
 
-// Describing C constructs needs the C front end; until it describes something, the line is empty.
 void CONSOLE_DEBUGGER::about_bubble() {
   std::istringstream words(argument());
   long long line = 0;
   long long column = 0;
   std::string rest;
   if (!(words >> line >> column) || (words >> rest)) return;
-  if (current_position() == nullptr) return;
-  write("\n");
+  const POSITION* position = current_position();
+  if (position == nullptr || position->source_file == nullptr) return;
+  write(about_text(context_.codegen, *position->source_file, static_cast<int>(line),
+                   static_cast<int>(column)) +
+        "\n");
 }
 
 void CONSOLE_DEBUGGER::write(const std::string& text) {

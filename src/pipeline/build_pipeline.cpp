@@ -71,6 +71,7 @@ void compile_from_main(CONTEXT& context) {
 void optimise(CONTEXT& context) {
   if (!no_errors(context)) {
     context.machine.rom.clear();
+    context.codegen.media_valid = false;
     context.echo.echo_string("No asm code (remaining errors).\n");
   } else {
     context.echo.echo_string("(5) Low level asm optimization (not yet implemented).\n");

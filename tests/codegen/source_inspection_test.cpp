@@ -1,0 +1,52 @@
+// Source inspection after builds that leave no storage media: names answer with their own
+// text, constants with their value, never a crash.
+#include "codegen/source_inspection.h"
+
+#include <gtest/gtest.h>
+
+#include "support/build_fixture.h"
+
+namespace {
+
+class SOURCE_INSPECTION : public BuildTest {
+ protected:
+  std::string about(int line, int column) {
+    return about_text(context.codegen, file(path), line, column);
+  }
+  std::string path;
+};
+
+const char* const program =
+    "int g = 5;\n"
+    "int main(void)\n"
+    "{\n"
+    "  int x;\n"
+    "  x = g + 7;\n"
+    "  return x;\n"
+    "}\n";
+
+}  // namespace
+
+TEST_F(SOURCE_INSPECTION, a_built_program_answers_with_media_and_a_failed_build_with_names) {
+  path = add_source("prog.c", program);
+  build();
+  ASSERT_EQ(errors(), 0) << output();
+  EXPECT_EQ(about(5, 3), "0 (in RAM 0x00)");
+  EXPECT_EQ(about(5, 7), "0 (in R6)") << "a global in a register";
+  run();
+  EXPECT_EQ(about(5, 3), "12 (in RAM 0x00)") << "read from the machine at the query";
+  EXPECT_EQ(about(5, 11), "7 (in immediate)");
+  EXPECT_EQ(about(6, 3), "return");
+
+  std::string broken = program;
+  broken.replace(broken.find("g + 7"), 1, "h");
+  edit("prog.c", broken);
+  build();
+  ASSERT_GT(errors(), 0);
+  EXPECT_EQ(about(5, 3), "x");
+  EXPECT_EQ(about(5, 7), "h");
+  EXPECT_EQ(about(5, 11), "7");
+  EXPECT_EQ(about(1, 5), "g");
+  EXPECT_EQ(about(6, 3), "return");
+  EXPECT_EQ(about(4, 1), "");
+}
