@@ -2,7 +2,8 @@
 // into their registers, the body runs, the outputs are stored through their lvalues, and the
 // saved registers come back. An output that goes to a variable held in a listed register
 // leaves that register out of the save. With several inputs, all are evaluated before any
-// register is written, and a value held in a register an earlier input writes is kept in RAM.
+// register is written, and a value held in a register an earlier input writes is kept in RAM;
+// the same holds for an output read from a register an earlier output's variable lives in.
 #include <algorithm>
 #include <vector>
 
@@ -88,6 +89,26 @@ void load_inputs(CODEGEN& g, ASM_MACRO& macro) {
   }
 }
 
+// An output whose register an earlier output's variable is held in is read into RAM before
+// any output is stored.
+void store_outputs(CODEGEN& g, ASM_MACRO& macro) {
+  std::vector<STORAGE_MEDIUM*> values;
+  std::vector<REGISTER*> written;
+  for (SIMPLE_ASSIGNMENT* output : macro.outputs) {
+    REGISTER& source = register_of(g, output->source);
+    STORAGE_MEDIUM* v = &g.register_medium(source.number);
+    if (std::find(written.begin(), written.end(), &source) != written.end()) {
+      RAM_SM& kept = g.new_ram_medium();
+      kept.assign(g, *v);
+      v = &kept;
+    }
+    values.push_back(v);
+    if (auto* target = dynamic_cast<REGISTER_SM*>(named_medium(g, resolved(output->target))))
+      written.push_back(&target->r);
+  }
+  for (std::size_t k = 0; k < values.size(); ++k) store(g, macro.outputs[k]->target, *values[k]);
+}
+
 }  // namespace
 
 void generate_asm_macro(CODEGEN& g, ASM_MACRO& macro) {
@@ -96,7 +117,6 @@ void generate_asm_macro(CODEGEN& g, ASM_MACRO& macro) {
   step_through_save_area(g, saved, true);
   load_inputs(g, macro);
   generate(g, macro.body);
-  for (SIMPLE_ASSIGNMENT* output : macro.outputs)
-    store(g, output->target, g.register_medium(register_of(g, output->source).number));
+  store_outputs(g, macro);
   step_through_save_area(g, saved, false);
 }
