@@ -31,16 +31,6 @@ void IMMEDIATE_SM::add_to_address_register(CODEGEN& g, REGISTER& low) {
   carry_step(g, low);
 }
 
-void IMMEDIATE_SM::store_stepping(CODEGEN& g, REGISTER& address_register, bool up) {
-  SCRATCH use(g);
-  REGISTER& t = use.take();
-  constant_load(g, t, value);
-  if (up)
-    g.code.emit<STX_INCREMENT>(&t, &address_register);
-  else
-    g.code.emit<STX_DECREMENT>(&t, &address_register);
-}
-
 std::string IMMEDIATE_SM::print_kind(const MACHINE&) const {
   return "immediate";
 }

@@ -13,7 +13,6 @@ class IMMEDIATE_SM final : public STORAGE_MEDIUM {
   void compare_constant(CODEGEN& g, int32_t n) override;
   void to_status_register(CODEGEN& g) override;
   void add_to_address_register(CODEGEN& g, REGISTER& low) override;
-  void store_stepping(CODEGEN& g, REGISTER& address_register, bool up) override;
 
   std::string print_kind(const MACHINE& machine) const override;
   std::string print_value(const MACHINE& machine) const override;

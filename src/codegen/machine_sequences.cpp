@@ -74,17 +74,19 @@ void constant_load(CODEGEN& g, REGISTER& r, int32_t n) {
   }
 }
 
+void ram_address_high(CODEGEN& g, int32_t address) {
+  if (!g.wide_ram()) return;
+  REGISTER& r3 = g.roles.ram_access_high();
+  const int32_t high = address >> g.width();
+  if (high != 0)
+    g.code.emit<LDIL>(&r3, high);
+  else
+    g.code.emit<EOR>(&r3, &r3);
+}
+
 void ram_address(CODEGEN& g, int32_t address) {
-  const int w = g.width();
-  if (g.wide_ram()) {
-    REGISTER& r3 = g.roles.ram_access_high();
-    const int32_t high = address >> w;
-    if (high != 0)
-      g.code.emit<LDIL>(&r3, high);
-    else
-      g.code.emit<EOR>(&r3, &r3);
-  }
-  low_address(g, address & ((int32_t{1} << w) - 1));
+  ram_address_high(g, address);
+  low_address(g, address & ((int32_t{1} << g.width()) - 1));
 }
 
 bool ram_address_changes_flags(const CODEGEN& g, int32_t address) {

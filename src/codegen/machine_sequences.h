@@ -15,6 +15,8 @@ int32_t reduce_to_width(const CODEGEN& g, int64_t value);
 void constant_load(CODEGEN& g, REGISTER& r, int32_t n);
 // R2 (and R3 when RAM is wide) := address.
 void ram_address(CODEGEN& g, int32_t address);
+// R3 := the part of address above the register width (with wide RAM only).
+void ram_address_high(CODEGEN& g, int32_t address);
 // Whether that sequence changes the status flags (it clears R3 with EOR).
 bool ram_address_changes_flags(const CODEGEN& g, int32_t address);
 void load_from_ram(CODEGEN& g, int32_t address, REGISTER& t);

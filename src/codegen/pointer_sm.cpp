@@ -27,14 +27,7 @@ void POINTER_SM::index_then_base(CODEGEN& g, RAM_SM& word) {
   REGISTER& r2 = g.roles.ram_access();
   const int w = g.width();
   load_from_ram(g, word.address, r2);
-  if (g.wide_ram()) {
-    REGISTER& r3 = g.roles.ram_access_high();
-    const int32_t high = base.address >> w;
-    if (high != 0)
-      g.code.emit<LDIL>(&r3, high);
-    else
-      g.code.emit<EOR>(&r3, &r3);
-  }
+  ram_address_high(g, base.address);
   const int32_t low = base.address & ((int32_t{1} << w) - 1);
   if (low == 0) return;
   if (fits_immediate_field(low)) {

@@ -24,15 +24,6 @@ void ROM_SM::compare_constant(CODEGEN& g, int32_t n) {
   compare_immediate(g, t, n);
 }
 
-void ROM_SM::store_stepping(CODEGEN& g, REGISTER& address_register, bool up) {
-  SCRATCH use(g);
-  REGISTER& t = rom_read(g, use, address);
-  if (up)
-    g.code.emit<STX_INCREMENT>(&t, &address_register);
-  else
-    g.code.emit<STX_DECREMENT>(&t, &address_register);
-}
-
 REGISTER& ROM_SM::fetch(CODEGEN& g, SCRATCH& use) {
   return rom_read(g, use, address);
 }

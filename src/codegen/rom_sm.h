@@ -10,7 +10,6 @@ class ROM_SM final : public STORAGE_MEDIUM {
 
   void compare(CODEGEN& g, STORAGE_MEDIUM& source) override;
   void compare_constant(CODEGEN& g, int32_t n) override;
-  void store_stepping(CODEGEN& g, REGISTER& address_register, bool up) override;
 
   std::string print_kind(const MACHINE& machine) const override;
   std::string print_value(const MACHINE& machine) const override;

@@ -39,7 +39,7 @@ class INSPECTION {
   }
 
  private:
-  bool done() const { return text_.empty(); }
+  bool done() const { return !found_; }
 
   // A construct starting at s and n + 1 characters long.
   bool hit(const POSITION& s, int n) const {
@@ -304,6 +304,7 @@ class INSPECTION {
   const CODEGEN& g_;
   POSITION query_;
   std::string text_;
+  bool found_ = false;
 };
 
 }  // namespace
@@ -311,6 +312,5 @@ class INSPECTION {
 std::string about_text(const CODEGEN& g, const SRC_FILE& file, int line, int column) {
   auto* source_file = const_cast<SRC_FILE*>(&file);
   INSPECTION inspection(g, POSITION{source_file, line, column});
-  std::string text = inspection.search_file(g.program.file(source_file));
-  return text == " " ? "" : text;
+  return inspection.search_file(g.program.file(source_file));
 }
