@@ -80,42 +80,63 @@ void RECURSION_STACK::reserve_start(CODEGEN& g) {
   for (int k = 1; k < start_slot_count(g); ++k) g.code.rom().reserve_empty();
 }
 
+// The stack pointer in R4 (R5:R4 with wide RAM), loaded from its RAM words for one push or
+// pop and written back after it; the extra temporary carries RAM words to and from the stack.
+class STACK_ACCESS {
+ public:
+  STACK_ACCESS(CODEGEN& g, const RAM_SM& pointer)
+      : g_(g),
+        pointer_(pointer),
+        use_(g),
+        sp(use_.take_exactly(g.roles.couple_low())),
+        sp_high(g.wide_ram() ? &use_.take_exactly(g.roles.couple_high()) : nullptr),
+        x(use_.take_exactly(g.roles.extra_temporary())) {
+    load_from_ram(g, pointer.address, sp);
+    if (sp_high != nullptr) load_from_ram(g, pointer.address + 1, *sp_high);
+  }
+  ~STACK_ACCESS() {
+    store_to_ram(g_, sp, pointer_.address);
+    if (sp_high != nullptr) store_to_ram(g_, *sp_high, pointer_.address + 1);
+  }
+  STACK_ACCESS(const STACK_ACCESS&) = delete;
+  STACK_ACCESS& operator=(const STACK_ACCESS&) = delete;
+
+ private:
+  CODEGEN& g_;
+  const RAM_SM& pointer_;
+  SCRATCH use_;
+
+ public:
+  REGISTER& sp;
+  REGISTER* sp_high;
+  REGISTER& x;
+};
+
 void RECURSION_STACK::push_frame(CODEGEN& g, const std::vector<STORAGE_MEDIUM*>& frame) {
-  SCRATCH use(g);
-  REGISTER& sp = use.take_exactly(g.roles.couple_low());
-  REGISTER* sp_high = g.wide_ram() ? &use.take_exactly(g.roles.couple_high()) : nullptr;
-  REGISTER& x = use.take_exactly(g.roles.extra_temporary());
-  load_from_ram(g, pointer_->address, sp);
-  if (sp_high != nullptr) load_from_ram(g, pointer_->address + 1, *sp_high);
-  for (STORAGE_MEDIUM* medium : frame) {
-    if (auto* r = dynamic_cast<REGISTER_SM*>(medium)) g.code.emit<STX_INCREMENT>(&r->r, &sp);
-    for (int32_t word : words_of(*medium)) {
-      load_from_ram(g, word, x);
-      g.code.emit<STX_INCREMENT>(&x, &sp);
+  {
+    STACK_ACCESS stack(g, *pointer_);
+    for (STORAGE_MEDIUM* medium : frame) {
+      if (auto* r = dynamic_cast<REGISTER_SM*>(medium))
+        g.code.emit<STX_INCREMENT>(&r->r, &stack.sp);
+      for (int32_t word : words_of(*medium)) {
+        load_from_ram(g, word, stack.x);
+        g.code.emit<STX_INCREMENT>(&stack.x, &stack.sp);
+      }
     }
   }
-  store_to_ram(g, sp, pointer_->address);
-  if (sp_high != nullptr) store_to_ram(g, *sp_high, pointer_->address + 1);
   largest_frame_ = std::max(largest_frame_, frame_size(frame));
 }
 
 void RECURSION_STACK::pop_frame(CODEGEN& g, const std::vector<STORAGE_MEDIUM*>& frame) {
-  SCRATCH use(g);
-  REGISTER& sp = use.take_exactly(g.roles.couple_low());
-  REGISTER* sp_high = g.wide_ram() ? &use.take_exactly(g.roles.couple_high()) : nullptr;
-  REGISTER& x = use.take_exactly(g.roles.extra_temporary());
-  load_from_ram(g, pointer_->address, sp);
-  if (sp_high != nullptr) load_from_ram(g, pointer_->address + 1, *sp_high);
+  STACK_ACCESS stack(g, *pointer_);
   for (auto medium = frame.rbegin(); medium != frame.rend(); ++medium) {
-    if (auto* r = dynamic_cast<REGISTER_SM*>(*medium)) g.code.emit<LDX_DECREMENT>(&r->r, &sp);
+    if (auto* r = dynamic_cast<REGISTER_SM*>(*medium)) g.code.emit<LDX_DECREMENT>(&r->r, &stack.sp);
     std::vector<int32_t> words = words_of(**medium);
     for (auto word = words.rbegin(); word != words.rend(); ++word) {
-      g.code.emit<LDX_DECREMENT>(&x, &sp);
-      store_to_ram(g, x, *word);
+      g.code.emit<LDX_DECREMENT>(&stack.x, &stack.sp);
+      store_to_ram(g, stack.x, *word);
     }
   }
-  store_to_ram(g, sp, pointer_->address);
-  if (sp_high != nullptr) store_to_ram(g, *sp_high, pointer_->address + 1);
 }
 
 // One word past the stack stays unused, so that the last push never steps the pointer
