@@ -12,10 +12,14 @@
 
 namespace {
 
-int run_windowed(CONTEXT& context) {
+int run_windowed(CONTEXT& context, const SCREEN_MAKER& make_screen) {
   context.user_interface.stop = true;
-  context.error_output << "Tavrel : the windowed mode is not built yet.\n";
-  return 1;
+  if (!make_screen) {
+    context.error_output << "Tavrel : this program has no windowed mode.\n";
+    return 1;
+  }
+  context.user_interface.install(make_screen(context));
+  return context.user_interface.current()->run();
 }
 
 // -compile and -asm_list end with status 1 when any error was reported during the command,
@@ -60,10 +64,11 @@ int run_batch(CONTEXT& context, COMMAND_LINE& command_line) {
 
 }  // namespace
 
-int run_tavrel(CONTEXT& context, const std::vector<std::string>& arguments) {
+int run_tavrel(CONTEXT& context, const std::vector<std::string>& arguments,
+               const SCREEN_MAKER& make_screen) {
   COMMAND_LINE command_line(context, arguments);
   command_line.scan_for_verbose();
   if (!command_line.read_options()) return 1;
-  if (command_line.mode() == MODE::windowed) return run_windowed(context);
+  if (command_line.mode() == MODE::windowed) return run_windowed(context, make_screen);
   return run_batch(context, command_line);
 }
