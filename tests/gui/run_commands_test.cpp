@@ -3,12 +3,15 @@
 // (each opened twice, still one), the binary files, the CPU options and the inspection bubble.
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QToolTip>
 #include <filesystem>
 
 #include "gui/commands.h"
@@ -69,6 +72,14 @@ class RUN_COMMANDS_TEST : public QObject {
     QTRY_VERIFY(!f.window->is_running());
     QCOMPARE(source.marked_line(), 8);
     QVERIFY2(bubble(f, 8, 3).find("55") != std::string::npos, bubble(f, 8, 3).c_str());
+    // The same text in the bubble under the pointer, over "total" of line 8.
+    SOURCE_TEXT& text = source.editor();
+    QTextCursor cursor(text.document()->findBlockByNumber(7));
+    cursor.setPosition(cursor.position() + 3);
+    const QPoint at = text.cursorRect(cursor).center();
+    QHelpEvent hover(QEvent::ToolTip, at, text.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(text.viewport(), &hover);
+    QVERIFY2(QToolTip::text().contains("55"), qPrintable(QToolTip::text()));
 
     f.window->execute_command(RUN);  // executes the instruction under the breakpoint, goes on
     QTRY_VERIFY(!f.window->is_running());

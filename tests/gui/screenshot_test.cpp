@@ -41,6 +41,7 @@ class SCREENSHOT_TEST : public QObject {
     WINDOW_FIXTURE f;
     const std::string text = example("bubble_sort.c");
     const std::string source = f.write("bubble_sort.c", text);
+    f.window->execute_command(VERBOSE);  // the messages then show the build's stages
     f.answer("New project", choose_file(f.path("sort.tvr")));
     f.answer("Edit project", [](QWidget* dialog) { click_named(dialog, "add"); });
     f.answer("Select source", choose_file(source));
