@@ -30,6 +30,7 @@ bool is_within_rom(const MACHINE& machine) {
 // A compiler stop is reported by the build as an error, so the window and the project stay.
 void MAIN_WINDOW::build() {
   context_.project_manager.update();
+  source_->reload();
   after_build();
 }
 

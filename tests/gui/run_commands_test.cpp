@@ -114,6 +114,11 @@ class RUN_COMMANDS_TEST : public QObject {
     f.window->execute_command(STEP);
     QCOMPARE(pc(f), 1);
     QCOMPARE(f.messages().count("The program is finished.\n"), 1);
+
+    f.write("a.s", "        LDIL R3,#4\n");  // edited outside: Update shows and builds it
+    f.window->execute_command(UPDATE);
+    QVERIFY(f.window->source_view().text().contains("R3,#4"));
+    QCOMPARE(f.context().machine.rom.size(), 1);
   }
 
   void stop_acts_at_once_during_a_long_run() {

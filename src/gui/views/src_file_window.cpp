@@ -169,16 +169,22 @@ void SRC_FILE_WINDOW::blank() {
   setWindowTitle("Source Code");
 }
 
+// The file is read again each time, so that a rebuild after an edit shows the new text.
 void SRC_FILE_WINDOW::show_file(const std::string& path) {
   fill_file_list();
   if (path != shown_path_) {
     shown_path_ = path;
     marked_line_ = 0;
-    editor_->setPlainText(qt(file_contents(path)));
     context_.source_files.source_file_for(path);
   }
+  const QString contents = qt(file_contents(path));
+  if (contents != editor_->toPlainText()) editor_->setPlainText(contents);
   setWindowTitle(qt(path));
   editor_->viewport()->update();
+}
+
+void SRC_FILE_WINDOW::reload() {
+  if (!shown_path_.empty()) show_file(shown_path_);
 }
 
 void SRC_FILE_WINDOW::show_first_file() {

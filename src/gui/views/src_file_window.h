@@ -22,6 +22,8 @@ class SRC_FILE_WINDOW : public MACHINE_VIEW {
 
   // Shows the file under this path as the build names it (the text is read from the disk).
   void show_file(const std::string& path);
+  // Reads the file shown again from the disk.
+  void reload();
   // Shows the first source file of the project, or nothing.
   void show_first_file();
   // Blanks the view: no file, title "Source Code".
