@@ -46,7 +46,8 @@ QPixmap mark_bitmap(const std::string& icon_directory, const char* name, QColor 
 
 }  // namespace
 
-// The margin: line numbers, breakpoints and the current line; a click toggles a breakpoint.
+// The margin: line numbers, the current line's arrow and the breakpoints side by side, so a
+// run stopped at a breakpoint shows both; a click toggles a breakpoint.
 class SOURCE_MARGIN : public QWidget {
  public:
   SOURCE_MARGIN(SOURCE_TEXT& text, SRC_FILE_WINDOW& owner)
@@ -85,7 +86,7 @@ SOURCE_TEXT::SOURCE_TEXT(SRC_FILE_WINDOW& owner) : owner_(owner) {
 
 int SOURCE_TEXT::margin_width() const {
   const int digits = QString::number(std::max(1, blockCount())).size();
-  return mark_size + 8 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+  return 2 * mark_size + 8 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
 void SOURCE_TEXT::resizeEvent(QResizeEvent* event) {
@@ -114,7 +115,7 @@ void SOURCE_TEXT::paint_margin(QPaintEvent* event) {
     const int line = block.blockNumber() + 1;
     const int top = static_cast<int>(box.top());
     const int height = static_cast<int>(box.height());
-    painter.drawText(0, top, margin_width() - mark_size - 6, height, Qt::AlignRight,
+    painter.drawText(0, top, margin_width() - 2 * mark_size - 6, height, Qt::AlignRight,
                      QString::number(line));
     const int mark_top = top + (height - mark_size) / 2;
     if (breakpoints != nullptr) {
@@ -123,7 +124,7 @@ void SOURCE_TEXT::paint_margin(QPaintEvent* event) {
         painter.drawPixmap(margin_width() - mark_size - 2, mark_top, owner_.breakpoint_mark_);
     }
     if (line == owner_.marked_line_)
-      painter.drawPixmap(margin_width() - mark_size - 2, mark_top, owner_.current_line_mark_);
+      painter.drawPixmap(margin_width() - 2 * mark_size - 2, mark_top, owner_.current_line_mark_);
   }
 }
 
