@@ -4,7 +4,7 @@ MAKEFLAGS += --no-print-directory
 BUILD_DIR := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build program setup configure clean
+.PHONY: run test build program setup configure clean bench
 
 # Builds the program alone (no test code), then compiles and runs a C example that checks its
 # own result, with the build's stages, where its values live and what the run cost.
@@ -25,6 +25,13 @@ program: configure
 
 configure: setup
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Today's speed: an optimised build in build-bench/ (kept as a cache), then the harness, which
+# prints the figures and writes bench/results.md. BENCH_RUNS sets the runs per figure.
+bench: setup
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVREL_BENCH=ON
+	cmake --build build-bench -j$(JOBS) --target tavrel window_run_bench
+	python3 bench/run_bench.py
 
 setup:
 	@tools/setup.sh
