@@ -9,18 +9,11 @@
 
 #include "gui/commands.h"
 #include "gui/dialogs/cpu_options_dialog.h"
+#include "gui/qt_text.h"
 #include "gui/views/echo_window.h"
 #include "gui/views/src_file_window.h"
 #include "pipeline/context.h"
 #include "pipeline/project_files.h"
-
-namespace {
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-}  // namespace
 
 MAIN_WINDOW::MAIN_WINDOW(CONTEXT& context, std::string icon_directory, QWidget* parent)
     : QMainWindow(parent),

@@ -71,6 +71,8 @@ class MAIN_WINDOW : public QMainWindow {
   bool ask_project_settings();
   void apply_project_settings(const PROJECT_SETTINGS& settings);
   void project_opened();
+  // The project's sources and names as the project dialog edits them.
+  PROJECT_SETTINGS project_settings() const;
 
   // Builds and runs (run_commands.cpp).
   void build();

@@ -129,10 +129,8 @@ void MAIN_WINDOW::close_project_now() {
 }
 
 bool MAIN_WINDOW::ask_project_settings() {
-  PROJECT_MANAGER& project = context_.project_manager;
-  const PROJECT_SETTINGS before{context_.source_paths.paths(), project.binary_text_file_path,
-                                project.project_name};
-  PROJECT_DIALOG dialog(project.project_path.value_or(""), before, this);
+  const PROJECT_SETTINGS before = project_settings();
+  PROJECT_DIALOG dialog(context_.project_manager.project_path.value_or(""), before, this);
   if (dialog.exec() != QDialog::Accepted) return false;
   const PROJECT_SETTINGS after = dialog.settings();
   if (after != before) apply_project_settings(after);
@@ -147,6 +145,11 @@ void MAIN_WINDOW::apply_project_settings(const PROJECT_SETTINGS& settings) {
   project.project_name = settings.project_name;
   project.modified = true;
   project.needs_update = true;
+}
+
+PROJECT_SETTINGS MAIN_WINDOW::project_settings() const {
+  const PROJECT_MANAGER& project = context_.project_manager;
+  return {context_.source_paths.paths(), project.binary_text_file_path, project.project_name};
 }
 
 void MAIN_WINDOW::project_opened() {

@@ -131,9 +131,8 @@ void MAIN_WINDOW::write_binary_files() {
     error_box(this, "Error", "The build has errors: no binary file was written.");
     return;
   }
-  const PROJECT_SETTINGS settings{context_.source_paths.paths(), project.binary_text_file_path,
-                                  project.project_name};
-  const std::string problem = binary_path_problem(settings, project.project_path.value_or(""));
+  const std::string problem =
+      binary_path_problem(project_settings(), project.project_path.value_or(""));
   if (!problem.empty()) {
     error_box(this, "Error", problem);
     return;

@@ -2,13 +2,7 @@
 
 #include <QMessageBox>
 
-namespace {
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-}  // namespace
+#include "gui/qt_text.h"
 
 void error_box(QWidget* parent, const std::string& title, const std::string& text) {
   QMessageBox box(QMessageBox::Critical, qt(title), qt(text), QMessageBox::Ok, parent);

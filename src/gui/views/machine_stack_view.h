@@ -2,21 +2,14 @@
 // as the debugger shows it, closed by a line that marks the bottom.
 #pragma once
 
-#include <QString>
+#include "gui/views/text_view.h"
 
-#include "gui/views/machine_view.h"
-
-class TEXT_PANE;
-
-class MACHINE_STACK_VIEW final : public MACHINE_VIEW {
+class MACHINE_STACK_VIEW final : public TEXT_VIEW {
   Q_OBJECT
 
  public:
   explicit MACHINE_STACK_VIEW(CONTEXT& context, QWidget* parent = nullptr);
 
-  void refresh() override;
-  QString text() const;
-
- private:
-  TEXT_PANE* pane_;
+ protected:
+  std::string machine_text() const override;
 };

@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "codegen/source_inspection.h"
+#include "gui/qt_text.h"
 #include "gui/source_lookup.h"
 #include "gui/views/fixed_font.h"
 #include "pipeline/context.h"
@@ -18,10 +19,6 @@
 namespace {
 
 constexpr int mark_size = 16;
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 // The view reads the file itself, silently: showing a file is not a step of the build.
 std::string file_contents(const std::string& path) {
