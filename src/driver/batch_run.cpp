@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "machine/execution.h"
+#include "isa/fast_run.h"
 #include "pipeline/context.h"
 
 namespace {
@@ -21,8 +21,9 @@ int batch_run(CONTEXT& context) {
   ERROR_HANDLER& errors = context.error_handler;
   MACHINE& machine = context.machine;
   int64_t instructions = 0;
-  // The counts are tested before every instruction, so a diagnostic ends the run right after
-  // the instruction that reported it.
+  // The counts are tested before the first instruction and after every one that may report,
+  // so a diagnostic ends the run right after the instruction that reported it. A breakpoint
+  // (none is set in this mode) would only pause the loop.
   while (true) {
     if (errors.error_count() >= 1) {
       errors.error_without_position("Error(s) in batch -run mode.");
@@ -32,10 +33,11 @@ int batch_run(CONTEXT& context) {
       errors.error_without_position("Warning(s) in batch -run mode.");
       return 1;
     }
-    if (execute_one(machine)) {
+    const RUN_END end = run_program(machine, INT64_MAX, ON_DIAGNOSTIC::stop);
+    instructions += end.executed;
+    if (end.reason == RUN_END::finished) {
       echo_run_totals(context, instructions);
       return 0;
     }
-    ++instructions;
   }
 }

@@ -9,6 +9,7 @@
 #include "gui/main_window.h"
 #include "gui/source_lookup.h"
 #include "gui/views/src_file_window.h"
+#include "isa/fast_run.h"
 #include "machine/execution.h"
 #include "pipeline/context.h"
 
@@ -94,9 +95,9 @@ void MAIN_WINDOW::run_slices() {
   turn.start();
   int64_t last_address = -1;
   while (!stop_flag) {
-    const SLICE_END end = run_slice(machine, stop_flag, slice_size);
+    const RUN_END end = run_program(machine, slice_size, ON_DIAGNOSTIC::go_on);
     if (end.last_address >= 0) last_address = end.last_address;
-    if (end.reason == SLICE_END::finished) {
+    if (end.reason == RUN_END::finished) {
       stop_flag = true;
       idle_.stop();
       refresh_views();
@@ -105,7 +106,7 @@ void MAIN_WINDOW::run_slices() {
       source_->clear_mark();
       return;
     }
-    if (end.reason == SLICE_END::breakpoint) {
+    if (end.reason == RUN_END::breakpoint) {
       idle_.stop();
       refresh_views();
       break;

@@ -13,18 +13,37 @@ inline void set_zero_and_negative(STATUS_REGISTER& status, int32_t r) {
   status.set_bit(S_R::N, r < 0);
 }
 
-inline void set_add_flags(STATUS_REGISTER& status, int32_t a, int32_t b, int32_t r) {
+// C and V of r = a + b and of r = a - b, from the three sign bits alone.
+inline bool add_carry(int32_t a, int32_t b, int32_t r) {
   const bool an = a < 0, bn = b < 0, rn = r < 0;
-  status.set_bit(S_R::C, (an && bn) || (an && !rn) || (bn && !rn));
-  status.set_bit(S_R::V, (an && bn && !rn) || (!an && !bn && rn));
+  return (an && bn) || (an && !rn) || (bn && !rn);
+}
+
+inline bool add_overflow(int32_t a, int32_t b, int32_t r) {
+  const bool an = a < 0, bn = b < 0, rn = r < 0;
+  return (an && bn && !rn) || (!an && !bn && rn);
+}
+
+inline bool subtract_carry(int32_t a, int32_t b, int32_t r) {
+  const bool an = a < 0, bn = b < 0, rn = r < 0;
+  return (!an && bn) || (bn && rn) || (rn && !an);
+}
+
+inline bool subtract_overflow(int32_t a, int32_t b, int32_t r) {
+  const bool an = a < 0, bn = b < 0, rn = r < 0;
+  return (!an && bn && rn) || (an && !bn && !rn);
+}
+
+inline void set_add_flags(STATUS_REGISTER& status, int32_t a, int32_t b, int32_t r) {
+  status.set_bit(S_R::C, add_carry(a, b, r));
+  status.set_bit(S_R::V, add_overflow(a, b, r));
   set_zero_and_negative(status, r);
   status.update_s();
 }
 
 inline void set_subtract_flags(STATUS_REGISTER& status, int32_t a, int32_t b, int32_t r) {
-  const bool an = a < 0, bn = b < 0, rn = r < 0;
-  status.set_bit(S_R::C, (!an && bn) || (bn && rn) || (rn && !an));
-  status.set_bit(S_R::V, (!an && bn && rn) || (an && !bn && !rn));
+  status.set_bit(S_R::C, subtract_carry(a, b, r));
+  status.set_bit(S_R::V, subtract_overflow(a, b, r));
   set_zero_and_negative(status, r);
   status.update_s();
 }

@@ -16,6 +16,10 @@ void ASM_BR::set_target(int64_t address, const ROM& rom) {
   label_ = nullptr;
 }
 
+PREDECODED ASM_BR::operand_record() const {
+  return {FAST_KIND::generic, 0, 0, 1, placed_address() + offset()};
+}
+
 uint16_t ASM_BR::offset_field() const {
   const int width = row().immediate_width;
   return static_cast<uint16_t>(offset() & ((1 << width) - 1));
@@ -54,6 +58,12 @@ ASM_BR_IMM::ASM_BR_IMM(POSITION position, char flag, ASM_LABEL* label)
 
 ASM_BR_IMM::ASM_BR_IMM(POSITION position, char flag, int32_t offset)
     : ASM_BR(position, offset), flag_(flag), flag_bit_(flag_bit(flag)) {}
+
+PREDECODED ASM_BR_IMM::operand_record() const {
+  PREDECODED record = ASM_BR::operand_record();
+  record.b = static_cast<uint8_t>(flag_bit_);
+  return record;
+}
 
 uint16_t ASM_BR_IMM::code() const {
   return ASM_BR::code() | flag_bit_ << 7;

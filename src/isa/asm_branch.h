@@ -24,6 +24,8 @@ class ASM_BR : public ASM_FORM {
   void set_target(int64_t address, const ROM& rom);
   int32_t offset() const;
   ASM_LABEL* label() const { return label_; }
+  // The target as an absolute ROM address.
+  PREDECODED operand_record() const;
 
  protected:
   // " #0x05 (jump at 0x0015)": the offset's low byte, then the target address.
@@ -43,6 +45,7 @@ class ASM_BR_IMM : public ASM_BR {
   uint16_t code() const override;
   void append_text(std::string& text, const MACHINE& machine) const override;
   char flag() const { return flag_; }
+  PREDECODED operand_record() const;
 
  protected:
   char flag_;

@@ -95,3 +95,16 @@ void ASM_R_IMM::append_text(std::string& text, const MACHINE&) const {
   text += ",#";
   text += std::to_string(immediate_);
 }
+
+PREDECODED ASM_R::operand_record() const {
+  return {FAST_KIND::generic, static_cast<uint8_t>(r_->number), 0, 1, 0};
+}
+
+PREDECODED ASM_RR::operand_record() const {
+  return {FAST_KIND::generic, static_cast<uint8_t>(first_->number),
+          static_cast<uint8_t>(second_->number), 1, 0};
+}
+
+PREDECODED ASM_R_IMM::operand_record() const {
+  return {FAST_KIND::generic, static_cast<uint8_t>(r_->number), 0, 1, immediate_};
+}

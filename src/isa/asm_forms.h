@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "isa/fast_kinds.h"
 #include "isa/opcode_table.h"
 #include "machine/asm.h"
 
@@ -22,6 +23,8 @@ class ASM_FORM : public ASM {
   bool reads_status() const override { return row().reads_status; }
   PIPELINE_USE pipeline_use() const override { return row().pipeline; }
   REGISTER_OPERANDS register_operands() const override;
+  // The operands as the fast run loop's record holds them (the form's own, hiding this one).
+  PREDECODED operand_record() const { return {}; }
 
  protected:
   virtual const OPCODE_ROW& row() const = 0;
@@ -36,6 +39,12 @@ class INSTRUCTION : public FORM {
  public:
   using FORM::FORM;
   static constexpr int periods = row_of(op).periods;
+
+  PREDECODED predecode() const override {
+    PREDECODED record = FORM::operand_record();
+    record.kind = fast_kind_of(op);
+    return record;
+  }
 
  protected:
   const OPCODE_ROW& row() const final { return row_of(op); }
@@ -56,6 +65,7 @@ class ASM_R : public ASM_FORM {
   uint16_t code() const override;
   void append_text(std::string& text, const MACHINE& machine) const override;
   REGISTER* first_register() const { return r_; }
+  PREDECODED operand_record() const;
 
  protected:
   REGISTER_OPERANDS operands_as_written() const override;
@@ -72,6 +82,7 @@ class ASM_RR : public ASM_FORM {
   void append_text(std::string& text, const MACHINE& machine) const override;
   REGISTER* first_register() const { return first_; }
   REGISTER* second_register() const { return second_; }
+  PREDECODED operand_record() const;
 
  protected:
   REGISTER_OPERANDS operands_as_written() const override;
@@ -104,6 +115,7 @@ class ASM_R_IMM : public ASM_FORM {
   void append_text(std::string& text, const MACHINE& machine) const override;
   REGISTER* first_register() const { return r_; }
   int32_t immediate() const { return immediate_; }
+  PREDECODED operand_record() const;
 
  protected:
   REGISTER_OPERANDS operands_as_written() const override;

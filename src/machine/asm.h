@@ -8,6 +8,7 @@
 
 #include "base/position.h"
 #include "machine/pipeline_use.h"
+#include "machine/predecoded.h"
 
 class MACHINE;
 class ROM;
@@ -30,6 +31,9 @@ class ASM {
   void append_code(std::string& text) const;
   // The assembly print form (branches also show their target, hence the machine).
   virtual void append_text(std::string& text, const MACHINE& machine) const = 0;
+  // The record the fast run loop executes in place of execute(); the object's own execute
+  // unless its class has a handler there. Read once its ROM address is final.
+  virtual PREDECODED predecode() const { return {FAST_KIND::generic, 0, 0, 1, 0}; }
   // Range checks that need every instruction's ROM address; run before any execution.
   virtual void check_placement(MACHINE& /*machine*/) {}
 

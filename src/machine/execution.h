@@ -13,20 +13,6 @@ inline bool execute_one(MACHINE& machine);
 // Writes the program counter line into text, then executes the instruction there, if any.
 void step(MACHINE& machine, std::string& text);
 
-// A bounded piece of a free run, as the window runs it between two looks at its events.
-struct SLICE_END {
-  enum REASON { limit, breakpoint, finished };
-  REASON reason;
-  // The last address fetched within the ROM (the last instruction executed, or the breakpoint
-  // that stopped the run); -1 when nothing was fetched.
-  int64_t last_address;
-};
-
-// Executes up to limit instructions while stop stays false. A run ends at a breakpoint (which
-// sets stop) or when the program counter is outside the ROM, below it as well as beyond: an
-// indirect jump to a negative address has nothing to execute and would otherwise spin.
-SLICE_END run_slice(MACHINE& machine, const bool& stop, int limit);
-
 #include "machine/machine.h"
 
 inline bool execute_one(MACHINE& machine) {

@@ -2,6 +2,8 @@
 // the object, so address_of is a check of one slot rather than a search of the ROM.
 #include "machine/rom.h"
 
+#include <algorithm>
+
 #include "machine/machine.h"
 
 void ROM::append(std::unique_ptr<ASM> object) {
@@ -14,6 +16,7 @@ void ROM::insert(int32_t index, std::unique_ptr<ASM> object) {
   slots_.insert(slots_.begin() + index, object.get());
   owned_.insert(owned_.begin() + index, std::move(object));
   renumber_from(index);
+  slots_changed();
 }
 
 void ROM::insert_all(std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> insertions) {
@@ -35,11 +38,13 @@ void ROM::insert_all(std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> inser
   slots_ = std::move(slots);
   owned_ = std::move(owned);
   renumber_from(0);
+  slots_changed();
 }
 
 int32_t ROM::reserve_empty() {
   slots_.push_back(nullptr);
   owned_.push_back(nullptr);
+  slots_changed();
   return size() - 1;
 }
 
@@ -48,6 +53,7 @@ void ROM::fill(int32_t index, std::unique_ptr<ASM> object) {
   if (object) object->rom_index_ = index;
   slots_[index] = object.get();
   owned_[index] = std::move(object);
+  slots_changed();
 }
 
 ASM* ROM::replace(int32_t address, ASM* object) {
@@ -55,6 +61,7 @@ ASM* ROM::replace(int32_t address, ASM* object) {
   ASM* previous = slots_[address];
   slots_[address] = object;
   if (object != nullptr) object->rom_index_ = address;
+  if (!predecoded_.empty()) decode_around(address);
   return previous;
 }
 
@@ -65,6 +72,40 @@ ASM* ROM::fetch(int64_t address) const {
 void ROM::clear() {
   slots_.clear();
   owned_.clear();
+  slots_changed();
+}
+
+// Fusing in address order reads only records not fused yet: those after the slot.
+const PREDECODED* ROM::predecoded() {
+  if (predecoded_.empty()) {
+    predecoded_.reserve(slots_.size() + 1);
+    for (int32_t address = 0; address < size(); ++address) predecoded_.push_back(decode(address));
+    for (int32_t address = 0; address < size(); ++address)
+      predecoded_[address] = fused(&predecoded_[address], size() - address);
+    predecoded_.push_back({FAST_KIND::finished, 0, 0, 1, 0});
+  }
+  return predecoded_.data();
+}
+
+// A chain that ran through the slot may no longer hold, nor one that now would: every record
+// whose chain could reach the slot is fused again from plain records.
+void ROM::decode_around(int32_t address) {
+  const int32_t first = std::max(0, address - longest_span + 1);
+  const int32_t end = std::min(size(), address + longest_span);
+  std::vector<PREDECODED> plain;
+  for (int32_t a = first; a < end; ++a) plain.push_back(decode(a));
+  for (int32_t a = first; a <= address; ++a) predecoded_[a] = fused(&plain[a - first], end - a);
+}
+
+// A branch leaving the ROM is left to its object, which puts the program counter where the run
+// ends; within the ROM (or onto the sentinel) the loop jumps straight to the target.
+PREDECODED ROM::decode(int32_t address) const {
+  ASM* object = slots_[address];
+  if (object == nullptr) return {FAST_KIND::empty, 0, 0, 1, 0};
+  PREDECODED record = object->predecode();
+  if (jumps_to_value(record.kind) && (record.value < 0 || record.value > size()))
+    record = {FAST_KIND::generic, 0, 0, 1, 0};
+  return record;
 }
 
 int32_t ROM::address_of(const ASM* object) const {

@@ -51,6 +51,11 @@ class ROM {
       step_over_empty_slot(machine);
   }
 
+  // One decoded record per slot, then a sentinel of kind `finished`, for the fast run loop.
+  // Decoded when first asked for after a change of the slots; a replaced slot (a breakpoint
+  // set or removed) is decoded again on its own.
+  const PREDECODED* predecoded();
+
   // The 16-bit code at address as a signed value (0x8000 and above are negative); 0 when empty.
   int32_t code_word(int64_t address) const;
   // The object's text, "??" for an empty slot, "End of code reached." outside the ROM.
@@ -61,7 +66,11 @@ class ROM {
  private:
   void renumber_from(int32_t index);
   void step_over_empty_slot(MACHINE& machine) const;
+  void slots_changed() { predecoded_.clear(); }
+  PREDECODED decode(int32_t address) const;
+  void decode_around(int32_t address);
 
   std::vector<ASM*> slots_;
   std::vector<std::unique_ptr<ASM>> owned_;  // parallel to slots_: what each slot was given
+  std::vector<PREDECODED> predecoded_;       // empty while out of date
 };

@@ -130,32 +130,3 @@ TEST_F(Execution, INT_at_10_pushes_11_clears_I_and_continues_at_3) {
   EXPECT_EQ(machine.clock.periods(), 1);
   EXPECT_EQ(t.errors(), 0);
 }
-
-// A slice stops at its limit, at a breakpoint (which sets stop), and wherever the program
-// counter leaves the ROM, below address 0 included.
-TEST_F(Execution, a_slice_ends_at_its_limit_a_breakpoint_or_outside_the_rom) {
-  for (int i = 0; i < 5; ++i) nop();
-  bool& stop = t.user_interface.stop;
-  stop = false;
-  SLICE_END end = run_slice(machine, stop, 3);
-  EXPECT_EQ(end.reason, SLICE_END::limit);
-  EXPECT_EQ(end.last_address, 2);
-  EXPECT_EQ(machine.program_counter.value, 3);
-
-  BREAKPOINT breakpoint;
-  breakpoint.wrap(rom.fetch(4));
-  rom.replace(4, &breakpoint);
-  end = run_slice(machine, stop, 1000);
-  EXPECT_EQ(end.reason, SLICE_END::breakpoint);
-  EXPECT_EQ(end.last_address, 4);
-  EXPECT_EQ(machine.program_counter.value, 4);
-
-  machine.program_counter.value = -3;
-  stop = false;
-  end = run_slice(machine, stop, 1000);
-  EXPECT_EQ(end.reason, SLICE_END::finished);
-  EXPECT_EQ(end.last_address, -1);
-  machine.program_counter.value = 5;
-  EXPECT_EQ(run_slice(machine, stop, 1000).reason, SLICE_END::finished);
-  rom.replace(4, breakpoint.wrapped_instruction());
-}
