@@ -65,11 +65,16 @@ bool FILE_TOOLS::read_lines(const std::string& path, std::vector<std::string>& l
 }
 
 std::optional<std::string> FILE_TOOLS::read_source_line(const std::string& path, int line) {
+  std::optional<std::vector<std::string>> lines = read_source_lines(path);
+  if (!lines) return std::nullopt;
+  if (line < 1 || static_cast<std::size_t>(line) > lines->size()) return std::string();
+  return std::move((*lines)[line - 1]);
+}
+
+std::optional<std::vector<std::string>> FILE_TOOLS::read_source_lines(const std::string& path) {
   std::ifstream file = open_read(path);
   if (!file.is_open()) return std::nullopt;
   std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   close_read(file, path);
-  std::vector<std::string> lines = split_lines(contents);
-  if (line < 1 || static_cast<std::size_t>(line) > lines.size()) return std::string();
-  return lines[line - 1];
+  return split_lines(contents);
 }

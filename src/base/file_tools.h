@@ -30,6 +30,9 @@ class FILE_TOOLS {
   // Line number line of the file, without its line end (empty past the end of the file), for a
   // diagnostic's caret; nothing when the file cannot be opened. Reports nothing itself.
   std::optional<std::string> read_source_line(const std::string& path, int line);
+  // Every line of the file, as read_lines splits them, for showing source lines; nothing when
+  // the file cannot be opened. Reports nothing itself.
+  std::optional<std::vector<std::string>> read_source_lines(const std::string& path);
 
  private:
   ECHO& echo_;

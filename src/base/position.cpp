@@ -2,8 +2,10 @@
 #include "base/position.h"
 
 #include <optional>
+#include <string_view>
 
 #include "base/file_tools.h"
+#include "base/source_line_cache.h"
 #include "base/src_file.h"
 #include "base/user_interface.h"
 
@@ -18,7 +20,7 @@ bool not_after(const POSITION& a, const POSITION& b) {
 }
 
 // The caret line: a tab under each tab of the source, a blank elsewhere, also past the line's end.
-std::string caret_line(const std::string& source_line, int column) {
+std::string caret_line(std::string_view source_line, int column) {
   std::string caret;
   for (int i = 0; i + 1 < column; ++i) {
     bool tab = static_cast<size_t>(i) < source_line.size() && source_line[i] == '\t';
@@ -26,6 +28,28 @@ std::string caret_line(const std::string& source_line, int column) {
   }
   caret += "^\n";
   return caret;
+}
+
+void write_heading(const POSITION& p, USER_INTERFACE& user_interface) {
+  user_interface.put_string("Line ");
+  user_interface.put_integer(p.line);
+  user_interface.put_string(" column ");
+  user_interface.put_integer(p.column);
+  user_interface.put_string(" in ");
+  user_interface.put_string(p.source_file->path());
+  user_interface.put_string(" :\n");
+}
+
+// Nothing in place of the line: the file could not be read.
+void write_source_line(const POSITION& p, std::optional<std::string_view> source_line,
+                       USER_INTERFACE& user_interface) {
+  if (!source_line) {
+    user_interface.put_string("Cannot read file \"" + p.source_file->path() + "\".\n");
+    return;
+  }
+  user_interface.put_string(*source_line);
+  user_interface.put_character('\n');
+  user_interface.put_string(caret_line(*source_line, p.column));
 }
 
 }  // namespace
@@ -44,18 +68,15 @@ bool is_at(const POSITION& p, const std::string& path, int line) {
 
 void show(const POSITION& p, USER_INTERFACE& user_interface, FILE_TOOLS& files) {
   if (p.source_file == nullptr) return;
-  const std::string& path = p.source_file->path();
-  user_interface.put_string("Line ");
-  user_interface.put_integer(p.line);
-  user_interface.put_string(" column ");
-  user_interface.put_integer(p.column);
-  user_interface.put_string(" in " + path + " :\n");
+  write_heading(p, user_interface);
   // A file shortened since the build shows an empty line rather than reading past its end.
-  std::optional<std::string> source_line = files.read_source_line(path, p.line);
-  if (!source_line) {
-    user_interface.put_string("Cannot read file \"" + path + "\".\n");
-    return;
-  }
-  user_interface.put_string(*source_line + "\n");
-  user_interface.put_string(caret_line(*source_line, p.column));
+  std::optional<std::string> source_line = files.read_source_line(p.source_file->path(), p.line);
+  write_source_line(p, source_line ? std::optional<std::string_view>(*source_line) : std::nullopt,
+                    user_interface);
+}
+
+void show(const POSITION& p, USER_INTERFACE& user_interface, SOURCE_LINE_CACHE& source_lines) {
+  if (p.source_file == nullptr) return;
+  write_heading(p, user_interface);
+  write_source_line(p, source_lines.line(p.source_file->path(), p.line), user_interface);
 }

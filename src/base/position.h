@@ -5,6 +5,7 @@
 #include <string>
 
 class FILE_TOOLS;
+class SOURCE_LINE_CACHE;
 class SRC_FILE;
 class USER_INTERFACE;
 
@@ -31,3 +32,6 @@ bool is_at(const POSITION& p, const std::string& path, int line);
 // Prints the heading, the source line and a caret under the column; nothing without a file.
 // The source is read afresh through the file tools, so verbose mode announces it.
 void show(const POSITION& p, USER_INTERFACE& user_interface, FILE_TOOLS& files);
+// The same with the line taken from the cache, which reads (and so announces) each file once
+// per build.
+void show(const POSITION& p, USER_INTERFACE& user_interface, SOURCE_LINE_CACHE& source_lines);

@@ -9,7 +9,9 @@
 
 #include "codegen/source_inspection.h"
 #include "driver/code_listing.h"
+#include "driver/input_line.h"
 #include "driver/integer_argument.h"
+#include "isa/fast_run.h"
 #include "machine/execution.h"
 #include "pipeline/context.h"
 
@@ -37,13 +39,13 @@ int CONSOLE_DEBUGGER::run() {
     interpret_line();
   }
   write("\n");
+  context_.user_interface.flush();
   return status_;
 }
 
 bool CONSOLE_DEBUGGER::read_line() {
   cursor_ = 0;
-  if (!std::getline(context_.input, line_)) {
-    line_.clear();
+  if (!read_input_line(context_.input, context_.user_interface, line_)) {
     quit_ = true;
     return false;
   }
@@ -68,8 +70,7 @@ void CONSOLE_DEBUGGER::interpret_line() {
 void CONSOLE_DEBUGGER::step_on_empty_lines() {
   std::string description;
   while (!quit_ && line_.empty()) {
-    if (const POSITION* position = current_position())
-      show(*position, context_.user_interface, context_.files);
+    if (const POSITION* position = current_position()) show_source_line(*position);
     step(context_.machine, description);
     write(description);
     read_line();
@@ -153,8 +154,7 @@ void CONSOLE_DEBUGGER::show_program_counter() {
   std::string text;
   context_.machine.program_counter.append_line(text, context_.machine);
   write(text + "\n");
-  if (const POSITION* position = current_position())
-    show(*position, context_.user_interface, context_.files);
+  if (const POSITION* position = current_position()) show_source_line(*position);
 }
 
 void CONSOLE_DEBUGGER::show_memory() {
@@ -207,9 +207,9 @@ void CONSOLE_DEBUGGER::continue_execution() {
   int64_t last_address = machine.program_counter.value;
   if (is_within_code(machine)) execute_one(machine);  // moves off a breakpoint
   stop = false;
-  while (!stop && is_within_code(machine)) {
-    last_address = machine.program_counter.value;
-    execute_one(machine);
+  if (is_within_code(machine)) {
+    const RUN_END end = run_program(machine, INT64_MAX, ON_DIAGNOSTIC::go_on);
+    if (end.last_address >= 0) last_address = end.last_address;
   }
   std::string description;
   if (stop) {
@@ -239,7 +239,12 @@ void CONSOLE_DEBUGGER::about_bubble() {
         "\n");
 }
 
+// Through the cache: a file is read at its first line shown after a build, not at every step.
+void CONSOLE_DEBUGGER::show_source_line(const POSITION& position) {
+  show(position, context_.user_interface, context_.source_lines);
+}
+
+// Buffered: reading the next line flushes when it would wait, and run flushes at the end.
 void CONSOLE_DEBUGGER::write(const std::string& text) {
   context_.user_interface.put_string(text);
-  context_.user_interface.flush();
 }

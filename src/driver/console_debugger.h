@@ -1,5 +1,6 @@
 // The -debug prompt: one-letter commands read line by line from the standard input. An empty
-// line steps one instruction; end of input acts as Q, also while stepping.
+// line steps one instruction; end of input acts as Q, also while stepping. The output is
+// buffered and flushed only before a wait for the next line, and at the end.
 #pragma once
 
 #include <cstddef>
@@ -24,6 +25,7 @@ class CONSOLE_DEBUGGER {
   void execute_command(char command);
   std::string argument() const { return line_.empty() ? line_ : line_.substr(1); }
   const POSITION* current_position() const;
+  void show_source_line(const POSITION& position);
 
   void show_help();
   void show_registers();

@@ -23,6 +23,9 @@ std::string icon_directory(const char* program) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Nothing here writes through C stdio. The streams' own buffers let the debugger see whether
+  // the next input line is already there, and so flush its output only before it would wait.
+  std::ios::sync_with_stdio(false);
   std::error_code error;
   std::string startup_directory = std::filesystem::current_path(error).string();
   CONTEXT context(std::cin, std::cout, std::cerr, startup_directory);

@@ -19,6 +19,7 @@ bool no_errors(const CONTEXT& context) {
 
 void reset_build_state(CONTEXT& context) {
   context.error_handler.reset();
+  context.source_lines.clear();
   context.asm_parser.clear_constants();
   context.c_program.reset();
   context.codegen.reset();

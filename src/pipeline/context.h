@@ -10,6 +10,7 @@
 #include "base/echo.h"
 #include "base/error_handler.h"
 #include "base/file_tools.h"
+#include "base/source_line_cache.h"
 #include "base/src_file_registry.h"
 #include "base/user_interface.h"
 #include "cfront/c_program.h"
@@ -45,6 +46,7 @@ struct CONTEXT {
   MACHINE machine{error_handler, user_interface};
   SOURCE_PATH_LIST source_paths;
   FILE_TOOLS files{echo, error_handler};
+  SOURCE_LINE_CACHE source_lines{files};  // the debugger's source lines, emptied by each build
   SRC_FILE_REGISTRY source_files;
   PROJECT_MANAGER project_manager{*this};
   FORWARDER forwarder;

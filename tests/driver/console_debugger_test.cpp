@@ -1,9 +1,10 @@
 // The -debug prompt driven through its input stream: stepping on empty lines, breakpoints by
-// line, running with C, and the texts of the other commands.
+// line, running with C, the texts of the other commands, and when its buffered output shows.
 #include "driver/console_debugger.h"
 
 #include <gtest/gtest.h>
 
+#include <streambuf>
 #include <string>
 
 #include "support/build_fixture.h"
@@ -25,6 +26,32 @@ const std::string help =
     "(C)continue execution in -run mode.\n(A)bout bubble <line> <column>.\n"
     "(T)ime: clock periods.\n(Q)uit.\n"
     "<CR> step by step execution.\n";
+
+// A terminal: text reaches the screen only when flushed, and nothing is typed ahead, so every
+// read waits for the user; a wait with text still held back is counted.
+struct TERMINAL : std::streambuf {
+  explicit TERMINAL(std::string typed) : typed(std::move(typed)) {}
+  std::streamsize xsputn(const char* text, std::streamsize n) override {
+    held_back.append(text, n);
+    return n;
+  }
+  int sync() override {
+    screen += held_back;
+    held_back.clear();
+    return 0;
+  }
+  int_type underflow() override {
+    if (!held_back.empty()) ++waits_with_text_held_back;
+    if (typed.empty()) return traits_type::eof();
+    key = typed.front();
+    typed.erase(0, 1);
+    setg(&key, &key, &key + 1);
+    return traits_type::to_int_type(key);
+  }
+  std::string typed, held_back, screen;
+  char key = 0;
+  int waits_with_text_held_back = 0;
+};
 
 class ConsoleDebugger : public BuildTest {
  protected:
@@ -86,6 +113,31 @@ TEST_F(ConsoleDebugger, each_empty_line_shows_the_source_line_and_steps_once) {
 TEST_F(ConsoleDebugger, stepping_ends_with_the_input) {
   EXPECT_EQ(debug("\n"),
             "Tavrel > " + shown(2, "        LDIL R1,#1") + described(0, "LDIL R1,#1") + "\n");
+}
+
+TEST_F(ConsoleDebugger, an_edited_file_shows_its_new_text_only_once_U_rebuilds_it) {
+  debug("\nQ\n");
+  edit("prog.s", "*\n        LDIL R1,#1\n        LDIL R2,#5\n");
+  EXPECT_EQ(debug("\nU\n\n\nQ\n"),
+            "Tavrel > " + shown(3, "        LDIL R2,#2") + described(1, "LDIL R2,#2") +
+                "Tavrel > " + shown(2, "        LDIL R1,#1") + described(0, "LDIL R1,#1") +
+                shown(3, "        LDIL R2,#5") + described(1, "LDIL R2,#5") + "\n");
+}
+
+TEST_F(ConsoleDebugger, everything_written_is_on_the_screen_before_each_wait_and_at_the_end) {
+  TERMINAL terminal("\nP\nZ\nQ\n");
+  std::streambuf* input = test.input.std::ios::rdbuf(&terminal);
+  std::streambuf* output = test.output.std::ios::rdbuf(&terminal);
+  context.user_interface.stop = true;
+  CONSOLE_DEBUGGER(context).run();
+  test.input.std::ios::rdbuf(input);
+  test.output.std::ios::rdbuf(output);
+  EXPECT_EQ(terminal.waits_with_text_held_back, 0);
+  EXPECT_EQ(terminal.screen, "Tavrel > " + shown(2, "        LDIL R1,#1") +
+                                 described(0, "LDIL R1,#1") + described(1, "LDIL R2,#2") + "\n" +
+                                 shown(3, "        LDIL R2,#2") +
+                                 "Tavrel > Unknow command \"Z\"\nType H to view command list.\n"
+                                 "Tavrel > \n");
 }
 
 TEST_F(ConsoleDebugger, stepping_past_the_code_only_describes_the_end) {
