@@ -4,11 +4,14 @@
 // every target's new index; the ROM is then rebuilt once and the branches re-aimed.
 #include "codegen/forwarder.h"
 
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 #include "codegen/hazards.h"
-#include "isa/asm_branch.h"
+#include "isa/jumps.h"
 #include "isa/special.h"
 #include "machine/machine.h"
 
@@ -22,12 +25,35 @@ bool is_absolute_indirect_branch(const ASM& object) {
          number == row_of(OPCODE::ICALL).number || number == row_of(OPCODE::IJMP).number;
 }
 
+// The relative branches and calls, told by their instruction numbers rather than by a
+// dynamic_cast on every word. Only these four classes carry these numbers, and they are branches.
+constexpr std::array relative_branch_opcodes{OPCODE::RJMP, OPCODE::RCALL, OPCODE::RB0, OPCODE::RB1};
+static_assert(std::is_base_of_v<ASM_BR, RJMP> && std::is_base_of_v<ASM_BR, RCALL> &&
+              std::is_base_of_v<ASM_BR, RB0> && std::is_base_of_v<ASM_BR, RB1>);
+
+constexpr bool is_relative_branch_number(int number) {
+  for (OPCODE opcode : relative_branch_opcodes)
+    if (row_of(opcode).number == number) return true;
+  return false;
+}
+
+constexpr bool relative_branch_numbers_are_their_own() {
+  int found = 0;
+  for (const OPCODE_ROW& row : opcode_table) found += is_relative_branch_number(row.number);
+  return found == static_cast<int>(relative_branch_opcodes.size());
+}
+static_assert(relative_branch_numbers_are_their_own());
+
+ASM_BR* as_relative_branch(ASM& object) {
+  return is_relative_branch_number(object.instruction_number()) ? static_cast<ASM_BR*>(&object)
+                                                                : nullptr;
+}
+
 // The padded code being laid out: the NOPs to insert, each with the original index it goes
-// before, and the last two words placed, against which the next instruction is checked.
+// before, and the facts of the last two words placed, against which the next one is checked.
 class PADDED_LAYOUT {
  public:
-  PADDED_LAYOUT(int32_t rom_size, const PROCESSOR_PARAMETERS& parameters)
-      : parameters_(parameters), insertions_before_(rom_size + 1, 0) {
+  explicit PADDED_LAYOUT(const PROCESSOR_PARAMETERS& parameters) : parameters_(parameters) {
     insertions_.reserve(initial_room);
   }
 
@@ -36,7 +62,7 @@ class PADDED_LAYOUT {
     const int32_t first = index + static_cast<int32_t>(insertions_.size());
     for (int n = 0; n < count; ++n) {
       auto nop = std::make_unique<NOP>(position);
-      place(nop.get());
+      place(pipeline_facts(*nop));
       insertions_.emplace_back(index, std::move(nop));
     }
     return first;
@@ -44,23 +70,22 @@ class PADDED_LAYOUT {
 
   // How many NOPs the instruction needs after the words placed so far: two when it depends on
   // the last one, one when it depends on the one before.
-  int hazard_nops(const ASM& instruction) const {
-    if (last_ != nullptr && depends_on(instruction, *last_, parameters_)) return 2;
-    if (before_last_ != nullptr && depends_on(instruction, *before_last_, parameters_)) return 1;
+  int hazard_nops(const PIPELINE_FACTS& instruction) const {
+    if (depends_on(instruction, last_, parameters_)) return 2;
+    if (depends_on(instruction, before_last_, parameters_)) return 1;
     return 0;
   }
 
-  // Places the original word at index (nullptr for an empty slot) after its NOPs.
-  void place_original(int32_t index, const ASM* object) {
-    place(object);
-    insertions_before_[index + 1] = static_cast<int32_t>(insertions_.size());
-  }
+  // Places an original word after its NOPs (an empty slot: the default facts).
+  void place_original(const PIPELINE_FACTS& facts) { place(facts); }
 
-  // The new index of what stood at original index (for a target: of its first NOP, if any).
+  // The new index of what stood at original index (for a target: of its first NOP, if any):
+  // moved by the NOPs going before the words ahead of it.
   int32_t new_index(int64_t index) const {
-    const int64_t last = static_cast<int64_t>(insertions_before_.size()) - 1;
-    if (index <= 0) return static_cast<int32_t>(index);
-    return static_cast<int32_t>(index + insertions_before_[index < last ? index : last]);
+    const auto first_not_ahead =
+        std::lower_bound(insertions_.begin(), insertions_.end(), index,
+                         [](const auto& insertion, int64_t i) { return insertion.first < i; });
+    return static_cast<int32_t>(index + (first_not_ahead - insertions_.begin()));
   }
 
   std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> take_insertions() {
@@ -68,16 +93,15 @@ class PADDED_LAYOUT {
   }
 
  private:
-  void place(const ASM* object) {
+  void place(const PIPELINE_FACTS& facts) {
     before_last_ = last_;
-    last_ = object;
+    last_ = facts;
   }
 
   const PROCESSOR_PARAMETERS& parameters_;
-  std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> insertions_;
-  std::vector<int32_t> insertions_before_;  // [i]: NOPs going before original index i
-  const ASM* last_ = nullptr;
-  const ASM* before_last_ = nullptr;
+  std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> insertions_;  // by ascending index
+  PIPELINE_FACTS last_;
+  PIPELINE_FACTS before_last_;
 };
 
 }  // namespace
@@ -106,17 +130,18 @@ void FORWARDER::forward(ROM& rom, const PROCESSOR_PARAMETERS& parameters) {
   collect_branches(rom);
   const int32_t size = rom.size();
   const std::vector<bool> to_pad = targets_to_pad(size);
-  PADDED_LAYOUT layout(size, parameters);
+  PADDED_LAYOUT layout(parameters);
   for (int32_t i = 0; i < size; ++i) {
     const ASM* object = rom.fetch(i);
     const POSITION position = object != nullptr ? unwrapped(*object).position() : POSITION{};
     if (to_pad[i]) padded_.push_back(layout.add_nops(i, 2, position));
+    const PIPELINE_FACTS facts = object != nullptr ? pipeline_facts(*object) : PIPELINE_FACTS{};
     if (object != nullptr) {
-      const int nops = layout.hazard_nops(*object);
+      const int nops = layout.hazard_nops(facts);
       const int32_t at = layout.add_nops(i, nops, position);
       inserted_.insert(inserted_.end(), nops, at);
     }
-    layout.place_original(i, object);
+    layout.place_original(facts);
   }
   for (int32_t& target : targets_) target = layout.new_index(target);
   rom.insert_all(layout.take_insertions());
@@ -136,7 +161,7 @@ void FORWARDER::collect_branches(ROM& rom) {
   for (int32_t i = 0; i < rom.size(); ++i) {
     ASM* object = rom.fetch(i);
     if (object == nullptr) continue;
-    if (auto* branch = dynamic_cast<ASM_BR*>(&unwrapped(*object))) {
+    if (ASM_BR* branch = as_relative_branch(unwrapped(*object))) {
       branches_.push_back(branch);
       offsets_.push_back(branch->offset());
       targets_.push_back(i + branch->offset());

@@ -25,9 +25,9 @@ struct WRITTEN {
   bool loads(int r) const { return same(r, after_a) || same(r, after_b); }
 };
 
-WRITTEN written_by(const ASM& earlier, const PROCESSOR_PARAMETERS& parameters) {
-  const unsigned writes = earlier.pipeline_use().writes;
-  const REGISTER_OPERANDS r = earlier.register_operands();
+WRITTEN written_by(const PIPELINE_FACTS& earlier, const PROCESSOR_PARAMETERS& parameters) {
+  const unsigned writes = earlier.writes;
+  const REGISTER_OPERANDS r = earlier.registers;
   WRITTEN w;
   if (writes & WRITES_A) w.a = r.a;
   if (writes & WRITES_B) w.b = r.b;
@@ -72,13 +72,22 @@ REGISTER_OPERANDS register_operands(const ASM& object) {
   return unwrapped(object).register_operands();
 }
 
+PIPELINE_FACTS pipeline_facts(const ASM& object) {
+  const ASM& inner = unwrapped(object);
+  const PIPELINE_USE use = inner.pipeline_use();
+  return {use.reads, use.writes, inner.reads_status(), inner.writes_status(),
+          inner.register_operands()};
+}
+
 bool depends_on(const ASM& current, const ASM& earlier, const PROCESSOR_PARAMETERS& parameters) {
-  const ASM& later = unwrapped(current);
-  const ASM& before = unwrapped(earlier);
-  const PIPELINE_READS reads = later.pipeline_use().reads;
-  if (reads == NOTHING) return false;
-  if (later.reads_status() && before.writes_status()) return true;
+  return depends_on(pipeline_facts(current), pipeline_facts(earlier), parameters);
+}
+
+bool depends_on(const PIPELINE_FACTS& current, const PIPELINE_FACTS& earlier,
+                const PROCESSOR_PARAMETERS& parameters) {
+  if (current.reads == NOTHING) return false;
+  if (current.reads_status && earlier.writes_status) return true;
   const bool wide_ram = parameters.ram_address_width > parameters.data_size;
-  return reads_written_register(reads, later.register_operands(), written_by(before, parameters),
+  return reads_written_register(current.reads, current.registers, written_by(earlier, parameters),
                                 wide_ram);
 }

@@ -1,24 +1,55 @@
 // The file and text cursors of the assembler.
 #include "isa/asm_cursor.h"
 
-char ASM_FILE_CURSOR::current() const {
-  if (at_end()) return '\0';
-  const std::string& line = lines_[line_];
-  return column_ < line.size() ? line[column_] : '\n';
+#include "isa/asm_operands.h"
+
+void ASM_CURSOR::skip_blanks() {
+  while (is_blank(current())) advance();
+}
+
+ASM_FILE_CURSOR::ASM_FILE_CURSOR(ASM_SOURCE_TEXT& text, SRC_FILE* file) : text_(text), file_(file) {
+  if (text_.block_count() > 0) enter(0);
 }
 
 void ASM_FILE_CURSOR::advance() {
   if (at_end()) return;
-  if (column_ < lines_[line_].size()) {
+  const char c = *here_;
+  step();
+  if (c != '\n' && c != '\r') {
     ++column_;
-  } else {
-    ++line_;
-    column_ = 0;
+    return;
+  }
+  if (c == '\r' && !at_end() && *here_ == '\n') step();
+  ++line_;
+  column_ = 1;
+}
+
+void ASM_FILE_CURSOR::skip_blanks() {
+  for (;;) {
+    const char* blank = here_;
+    while (blank != end_ && is_blank(*blank)) ++blank;
+    column_ += static_cast<int>(blank - here_);
+    here_ = blank;
+    if (here_ != end_ || !enter_next_block()) return;
   }
 }
 
-POSITION ASM_FILE_CURSOR::position() const {
-  return POSITION::make(file_, static_cast<int>(line_) + 1, static_cast<int>(column_) + 1);
+void ASM_FILE_CURSOR::step() {
+  if (++here_ == end_) enter_next_block();
+}
+
+bool ASM_FILE_CURSOR::enter_next_block() {
+  if (block_ + 1 >= text_.block_count()) return false;
+  text_.release(block_);
+  enter(block_ + 1);
+  return true;
+}
+
+void ASM_FILE_CURSOR::enter(size_t block) {
+  block_ = block;
+  const std::string_view text = text_.block(block);
+  here_ = text.data();
+  end_ = text.data() + text.size();
 }
 
 void ASM_TEXT_CURSOR::advance() {

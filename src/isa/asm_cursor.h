@@ -1,12 +1,12 @@
 // Where the assembler reads: the current character and its position. A file cursor walks the
-// lines of a file (a newline after each line, the character 0 after the last); a text cursor
+// text of a file (a newline at each line end, the character 0 after the last); a text cursor
 // walks a string that starts at a given position, the way assembly text inside C is read.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "base/position.h"
+#include "isa/asm_source_text.h"
 
 class ASM_CURSOR {
  public:
@@ -20,29 +20,43 @@ class ASM_CURSOR {
   virtual POSITION position() const = 0;
 
   int column() const { return position().column; }
+  // Moves past spaces and tabs; a file cursor does so without a call per character.
+  virtual void skip_blanks();
   // Moves onto the newline that ends the current line (or to the end of the input).
   void skip_line() {
     while (!at_end() && current() != '\n') advance();
   }
 };
 
-// The lines of a file, read whole beforehand. Past a line's last character comes '\n' once,
-// then the next line; an empty line yields '\n' at once.
+// A file's text, read whole beforehand. A line ends at LF, CR or CR LF, each read as one '\n';
+// an empty line yields '\n' at once. Each block of the text is freed once the cursor has left it.
 class ASM_FILE_CURSOR final : public ASM_CURSOR {
  public:
-  ASM_FILE_CURSOR(const std::vector<std::string>& lines, SRC_FILE* file)
-      : lines_(lines), file_(file) {}
+  ASM_FILE_CURSOR(ASM_SOURCE_TEXT& text, SRC_FILE* file);
 
-  char current() const override;
+  char current() const override {
+    if (here_ == end_) return '\0';
+    return *here_ == '\r' ? '\n' : *here_;
+  }
   void advance() override;
-  bool at_end() const override { return line_ >= lines_.size(); }
-  POSITION position() const override;
+  bool at_end() const override { return here_ == end_; }
+  POSITION position() const override { return POSITION::make(file_, line_, column_); }
+  void skip_blanks() override;
 
  private:
-  const std::vector<std::string>& lines_;
+  // One byte on, into the next block at the end of this one.
+  void step();
+  // False at the last block, which is kept: the cursor then stays at its end.
+  bool enter_next_block();
+  void enter(size_t block);
+
+  ASM_SOURCE_TEXT& text_;
   SRC_FILE* file_;
-  size_t line_ = 0;    // index in lines_
-  size_t column_ = 0;  // index in the line; its size stands for the newline
+  size_t block_ = 0;
+  const char* here_ = nullptr;
+  const char* end_ = nullptr;  // of the current block
+  int line_ = 1;
+  int column_ = 1;
 };
 
 // A piece of text whose first character stands at `start`; a '\n' in it begins a new line.

@@ -3,8 +3,10 @@
 #include "isa/asm_mnemonics.h"
 
 #include <array>
+#include <cstddef>
 
 #include "isa/asm_cursor.h"
+#include "isa/asm_operands.h"
 #include "isa/instructions.h"
 
 namespace {
@@ -162,36 +164,88 @@ constexpr std::array mnemonics{
 };
 // clang-format on
 
-constexpr char upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+// Every prefix of every mnemonic, packed a letter a byte (upper case, the first letter highest),
+// in an open-addressed table: reading a mnemonic is one lookup per letter. An entry names the
+// row its prefix spells, or none when the prefix only begins longer mnemonics.
+using PREFIX_KEY = uint64_t;
+constexpr int no_row = -1;
+constexpr size_t prefix_slots = 512;  // a power of two, well above the prefix count
+
+struct PREFIX_ENTRY {
+  PREFIX_KEY key = 0;  // 0: a free slot (no prefix is empty)
+  int row = no_row;
+};
+
+constexpr PREFIX_KEY extended(PREFIX_KEY key, char c) {
+  return (key << 8) | static_cast<unsigned char>(c);
 }
 
-// Some mnemonic begins with `prefix` followed by c.
-bool continues_some_mnemonic(std::string_view prefix, char c) {
-  for (const ASM_MNEMONIC& m : mnemonics) {
-    if (m.text.size() > prefix.size() && m.text.starts_with(prefix) && m.text[prefix.size()] == c)
-      return true;
-  }
-  return false;
+constexpr size_t home_slot(PREFIX_KEY key) {
+  return static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> 56) & (prefix_slots - 1);
 }
 
-const ASM_MNEMONIC* spelled(std::string_view text) {
-  for (const ASM_MNEMONIC& m : mnemonics) {
-    if (m.text == text) return &m;
+using PREFIX_TABLE = std::array<PREFIX_ENTRY, prefix_slots>;
+
+constexpr const PREFIX_ENTRY* find_prefix(const PREFIX_TABLE& table, PREFIX_KEY key) {
+  for (size_t slot = home_slot(key);; slot = (slot + 1) & (prefix_slots - 1)) {
+    if (table[slot].key == 0) return nullptr;  // so the empty key is never found
+    if (table[slot].key == key) return &table[slot];
   }
-  return nullptr;
 }
+
+constexpr PREFIX_TABLE make_prefix_table() {
+  PREFIX_TABLE table{};
+  for (size_t row = 0; row < mnemonics.size(); ++row) {
+    PREFIX_KEY key = 0;
+    for (size_t length = 1; length <= mnemonics[row].text.size(); ++length) {
+      key = extended(key, mnemonics[row].text[length - 1]);
+      size_t slot = home_slot(key);
+      while (table[slot].key != 0 && table[slot].key != key) slot = (slot + 1) & (prefix_slots - 1);
+      table[slot].key = key;
+      if (length == mnemonics[row].text.size()) table[slot].row = static_cast<int>(row);
+    }
+  }
+  return table;
+}
+
+constexpr PREFIX_TABLE prefixes = make_prefix_table();
+
+constexpr bool fits_the_table() {
+  size_t used = 0;
+  for (const PREFIX_ENTRY& entry : prefixes) used += entry.key != 0;
+  for (const ASM_MNEMONIC& m : mnemonics)
+    if (m.text.size() > sizeof(PREFIX_KEY)) return false;
+  return 2 * used <= prefix_slots;  // half full at most, so probes stay short
+}
+static_assert(fits_the_table());
+
+// Each row is found by its own text, with nothing before it spelling another row.
+constexpr bool every_row_is_found() {
+  for (size_t row = 0; row < mnemonics.size(); ++row) {
+    PREFIX_KEY key = 0;
+    for (char c : mnemonics[row].text) key = extended(key, c);
+    const PREFIX_ENTRY* entry = find_prefix(prefixes, key);
+    if (entry == nullptr || entry->row != static_cast<int>(row)) return false;
+  }
+  return true;
+}
+static_assert(every_row_is_found());
 
 }  // namespace
 
-// Longest match: "SUBC" is SUBC, "SUB" followed by anything else is SUB.
+// Longest match: "SUBC" is SUBC, "SUB" followed by anything else is SUB. The 0 read at the end
+// of the input continues no prefix.
 const ASM_MNEMONIC* read_mnemonic(ASM_CURSOR& cursor) {
-  std::string prefix;
-  while (!cursor.at_end() && continues_some_mnemonic(prefix, upper(cursor.current()))) {
-    prefix += upper(cursor.current());
+  const PREFIX_ENTRY* read = nullptr;
+  PREFIX_KEY key = 0;
+  for (;;) {
+    const PREFIX_ENTRY* longer = find_prefix(prefixes, extended(key, to_upper(cursor.current())));
+    if (longer == nullptr) break;
+    read = longer;
+    key = longer->key;
     cursor.advance();
   }
-  return spelled(prefix);
+  return read != nullptr && read->row != no_row ? &mnemonics[read->row] : nullptr;
 }
 
 std::span<const ASM_MNEMONIC> all_mnemonics() {

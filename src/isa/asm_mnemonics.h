@@ -1,6 +1,6 @@
 // The assembler's mnemonics, aliases included, one row each: the operands that follow, what
 // must come right after the mnemonic, and how the instruction is built from its operands.
-// read_mnemonic walks the rows letter by letter, upper and lower case alike.
+// read_mnemonic reads it letter by letter, upper and lower case alike, one table lookup a letter.
 #pragma once
 
 #include <cstdint>

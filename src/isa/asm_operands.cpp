@@ -58,7 +58,7 @@ ASM_OPERAND_READER::ASM_OPERAND_READER(ASM_CURSOR& cursor, MACHINE& machine,
       macro_lookup_(macro_lookup) {}
 
 void ASM_OPERAND_READER::skip_blanks() {
-  while (is_blank(cursor.current())) cursor.advance();
+  cursor.skip_blanks();
 }
 
 void ASM_OPERAND_READER::fail(std::string_view message) {
@@ -91,8 +91,8 @@ void ASM_OPERAND_READER::expect_comma() {
 
 uint32_t ASM_OPERAND_READER::read_decimal_saturated() {
   uint64_t value = 0;
-  while (is_digit(cursor.current())) {
-    value = std::min(value * 10 + static_cast<uint64_t>(cursor.current() - '0'), too_big);
+  for (char c = cursor.current(); is_digit(c); c = cursor.current()) {
+    value = std::min(value * 10 + static_cast<uint64_t>(c - '0'), too_big);
     cursor.advance();
   }
   return static_cast<uint32_t>(std::min(value, too_big - 1));
@@ -207,9 +207,9 @@ std::optional<uint32_t> ASM_OPERAND_READER::read_magnitude() {
 std::optional<uint32_t> ASM_OPERAND_READER::read_digits(int base, std::string_view none_message) {
   uint32_t value = 0;
   int count = 0;
-  while (digit_value(cursor.current()) < base) {
-    value =
-        value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit_value(cursor.current()));
+  for (int digit = digit_value(cursor.current()); digit < base;
+       digit = digit_value(cursor.current())) {
+    value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit);
     ++count;
     cursor.advance();
   }

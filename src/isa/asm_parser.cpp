@@ -3,22 +3,22 @@
 // the line is skipped and the next line is parsed as usual.
 #include "isa/asm_parser.h"
 
-#include <vector>
-
 #include "base/error_handler.h"
-#include "base/file_tools.h"
 #include "base/src_file_registry.h"
 #include "isa/asm_cursor.h"
 #include "isa/asm_mnemonics.h"
+#include "isa/asm_source_text.h"
 #include "machine/machine.h"
 
 namespace {
 
 // layout := { blank | newline | carriage return | ("*" | ";") rest-of-line }
+// The end of the input reads as 0, which is no layout.
 void skip_layout(ASM_CURSOR& cursor) {
-  while (!cursor.at_end()) {
+  for (;;) {
+    cursor.skip_blanks();
     const char c = cursor.current();
-    if (is_blank(c) || c == '\n' || c == '\r') {
+    if (c == '\n' || c == '\r') {
       cursor.advance();
     } else if (c == '*' || c == ';') {
       cursor.skip_line();
@@ -35,11 +35,11 @@ bool at_label(const ASM_CURSOR& cursor) {
 }  // namespace
 
 bool ASM_PARSER::parse_file(const std::string& path) {
-  std::vector<std::string> lines;
-  if (!files_.read_lines(path, lines)) return false;
+  ASM_SOURCE_TEXT text;
+  if (!text.read(path, files_, error_handler_)) return false;
   release_labels_when_unused();
   labels_.clear();
-  ASM_FILE_CURSOR cursor(lines, &source_files_.source_file_for(path));
+  ASM_FILE_CURSOR cursor(text, &source_files_.source_file_for(path));
   const ASM_MACRO_LOOKUP no_macros;
   ASM_OPERAND_READER reader(cursor, machine_, constants_, &labels_, no_macros);
   while (!cursor.at_end()) {

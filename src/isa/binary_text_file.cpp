@@ -9,6 +9,19 @@
 
 namespace {
 
+// The text goes to the file in pieces of about this size, so a large ROM is never held as text.
+constexpr size_t piece_size = 64 * 1024;
+
+// "0A3F 1000110000000000\n": the address, then the code, bit 15 first.
+void append_word(std::string& text, int32_t address, int address_digits, uint16_t code) {
+  append_hexadecimal(text, static_cast<uint32_t>(address), address_digits);
+  char line[18];
+  line[0] = ' ';
+  for (int bit = 0; bit < 16; ++bit) line[1 + bit] = ((code >> (15 - bit)) & 1) ? '1' : '0';
+  line[17] = '\n';
+  text.append(line, sizeof line);
+}
+
 std::string header(const MACHINE& machine) {
   const PROCESSOR_PARAMETERS& p = machine.parameters;
   return "Tavrel ROM image, processor N=" + std::to_string(p.data_size) +
@@ -30,14 +43,14 @@ bool write_binary_text_file(const std::string& path, const MACHINE& machine, FIL
   }
   const int address_digits = (machine.parameters.pc_width + 3) / 4;
   std::string text = header(machine);
+  text.reserve(piece_size + text.size());
   for (int32_t address = 0; address < machine.rom.size(); ++address) {
-    append_hexadecimal(text, static_cast<uint32_t>(address), address_digits);
-    text += ' ';
-    if (const ASM* object = machine.rom.fetch(address))
-      object->append_code(text);
-    else
-      append_bits(text, 0, 16);
-    text += '\n';
+    const ASM* object = machine.rom.fetch(address);
+    append_word(text, address, address_digits, object != nullptr ? object->code() : 0);
+    if (text.size() >= piece_size) {
+      file << text;
+      text.clear();
+    }
   }
   file << text;
   files.close_write(file, path);

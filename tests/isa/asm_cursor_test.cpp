@@ -1,4 +1,4 @@
-// The assembler's cursors: a newline after every line of a file, 0 at the end, and positions
+// The assembler's cursors: a newline at every line end of a file, 0 at the end, and positions
 // that follow lines and columns from wherever the text starts.
 #include "isa/asm_cursor.h"
 
@@ -28,9 +28,9 @@ std::vector<SEEN> walk(ASM_CURSOR& cursor) {
 }
 
 TEST(AsmFileCursor, yields_a_newline_after_each_line_and_at_once_for_an_empty_line) {
-  const std::vector<std::string> lines{"AB", "", "C"};
+  ASM_SOURCE_TEXT text("AB\n\nC");
   SRC_FILE file("prog.s");
-  ASM_FILE_CURSOR cursor(lines, &file);
+  ASM_FILE_CURSOR cursor(text, &file);
   EXPECT_EQ(cursor.position().source_file, &file);
   EXPECT_EQ(walk(cursor),
             (std::vector<SEEN>{
@@ -42,21 +42,35 @@ TEST(AsmFileCursor, yields_a_newline_after_each_line_and_at_once_for_an_empty_li
 }
 
 TEST(AsmFileCursor, a_file_without_lines_is_at_its_end_at_once) {
-  const std::vector<std::string> lines;
-  ASM_FILE_CURSOR cursor(lines, nullptr);
+  ASM_SOURCE_TEXT text("");
+  ASM_FILE_CURSOR cursor(text, nullptr);
   EXPECT_TRUE(cursor.at_end());
   EXPECT_EQ(cursor.current(), '\0');
+  cursor.skip_blanks();
+  EXPECT_TRUE(cursor.at_end());
+}
+
+TEST(AsmFileCursor, skip_blanks_crosses_blocks_and_counts_columns) {
+  ASM_SOURCE_TEXT text(" \t  X \n", 2);
+  ASM_FILE_CURSOR cursor(text, nullptr);
+  cursor.skip_blanks();
+  EXPECT_EQ(cursor.current(), 'X');
+  EXPECT_EQ(cursor.column(), 5);
+  cursor.advance();
+  cursor.skip_blanks();
+  EXPECT_EQ(cursor.current(), '\n');
+  EXPECT_EQ(cursor.column(), 7);
 }
 
 TEST(AsmFileCursor, an_embedded_zero_byte_is_not_the_end) {
-  const std::vector<std::string> lines{std::string("A\0B", 3)};
-  ASM_FILE_CURSOR cursor(lines, nullptr);
+  ASM_SOURCE_TEXT text(std::string_view("A\0B", 3));
+  ASM_FILE_CURSOR cursor(text, nullptr);
   EXPECT_EQ(walk(cursor).size(), 4u);
 }
 
 TEST(AsmFileCursor, skip_line_stops_on_the_newline) {
-  const std::vector<std::string> lines{"NOP ; comment", "X"};
-  ASM_FILE_CURSOR cursor(lines, nullptr);
+  ASM_SOURCE_TEXT text("NOP ; comment\nX\n");
+  ASM_FILE_CURSOR cursor(text, nullptr);
   cursor.skip_line();
   EXPECT_EQ(cursor.current(), '\n');
   EXPECT_EQ(cursor.column(), 14);
@@ -64,6 +78,20 @@ TEST(AsmFileCursor, skip_line_stops_on_the_newline) {
   EXPECT_EQ(cursor.column(), 14);
   cursor.advance();
   EXPECT_EQ(cursor.current(), 'X');
+}
+
+// Blocks of one to three characters put line ends, CR LF included, across block boundaries.
+TEST(AsmFileCursor, line_ends_of_every_kind_read_alike_across_blocks) {
+  const std::vector<SEEN> expected{{'A', 1, 1},  {'B', 1, 2},  {'\n', 1, 3}, {'C', 2, 1},
+                                   {'\n', 2, 2}, {'\n', 3, 1}, {'D', 4, 1},  {'\n', 4, 2}};
+  for (const char* source : {"AB\nC\n\nD\n", "AB\r\nC\r\r\nD", "AB\rC\n\rD\r"}) {
+    for (size_t block_size : {1, 2, 3, 64}) {
+      ASM_SOURCE_TEXT text(source, block_size);
+      ASM_FILE_CURSOR cursor(text, nullptr);
+      EXPECT_EQ(walk(cursor), expected)
+          << testing::PrintToString(source) << " in blocks of " << block_size;
+    }
+  }
 }
 
 TEST(AsmTextCursor, counts_lines_and_columns_from_its_start) {
