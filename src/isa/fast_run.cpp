@@ -68,21 +68,16 @@ RUN_END run_program(MACHINE& machine, int64_t limit, ON_DIAGNOSTIC on_diagnostic
   const int32_t value_mask = uint_max(data_size);
   const bool ram_needs_pair = ram.needs_pair();
   const int64_t ram_mask = ram.last_address();
-  // The RAM address in register r, and in the register after it when it takes a pair.
-  const auto ram_address = [&](int r) {
-    int64_t address = registers[r].value & value_mask;
-    if (ram_needs_pair && r + 1 < REGISTER_POOL::capacity)
-      address += int64_t{registers[r + 1].value & value_mask} << data_size;
-    return address & ram_mask;
-  };
   const bool pc_needs_pair = machine.program_counter.needs_pair();
-  // The ROM address in register r, and in the register after it when it takes a pair.
-  const auto rom_address = [&](int r) {
+  // The address in register r, and in the register after it when addresses take a pair.
+  const auto address_in = [&](int r, bool pair) {
     int64_t address = registers[r].value & value_mask;
-    if (pc_needs_pair && r + 1 < REGISTER_POOL::capacity)
+    if (pair && r + 1 < REGISTER_POOL::capacity)
       address += int64_t{registers[r + 1].value & value_mask} << data_size;
     return address;
   };
+  const auto ram_address = [&](int r) { return address_in(r, ram_needs_pair) & ram_mask; };
+  const auto rom_address = [&](int r) { return address_in(r, pc_needs_pair); };
   int64_t periods = 0;
   int64_t remaining = limit;
   PENDING_FLAGS flags;
