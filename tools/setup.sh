@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing. As root it runs
 # apt-get without any question (CI has no standard input); otherwise it prints the line to run.
+# Packages named as arguments are needed too (make fuzz names clang's).
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev qt6-base-dev binutils srecord)
+packages=(g++ cmake make libgtest-dev qt6-base-dev binutils srecord "$@")
 
 missing=()
 for package in "${packages[@]}"; do
