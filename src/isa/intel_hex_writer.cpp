@@ -74,7 +74,8 @@ std::optional<int> parse_count(std::string_view token) {
   int value = 0;
   auto [end, problem] = std::from_chars(token.data(), token.data() + token.size(), value);
   if (problem != std::errc() || end != token.data() + token.size()) return std::nullopt;
-  return negative ? 0 : value;
+  if (negative && value != 0) return std::nullopt;  // no image has fewer than no words
+  return value;
 }
 
 std::optional<std::uint16_t> parse_code(std::string_view token) {

@@ -85,13 +85,13 @@ TEST_F(IntelHexWriter, the_second_sixteen_bit_record_is_addressed_by_words_and_b
             first + ":100010000102" + std::string(28, '0') + "DD\n" + end_record);
 }
 
-TEST_F(IntelHexWriter, no_words_give_one_record_of_zeros_and_a_negative_count_means_none) {
+TEST_F(IntelHexWriter, no_words_give_one_record_of_zeros_and_a_negative_count_is_bad) {
   const std::string zeros = ":080000000000000000000000F8\n";
-  ASSERT_EQ(convert_text(binary_text_header("0"), eight), INTEL_HEX_OUTCOME::written);
+  ASSERT_EQ(convert_text(binary_text_header("-0"), eight), INTEL_HEX_OUTCOME::written);
   EXPECT_EQ(file("progRow_low.hex"), zeros + end_record);
-  ASSERT_EQ(convert_text(binary_text_header("-4") + binary_text_word(0, three_codes[0]), eight),
-            INTEL_HEX_OUTCOME::written);
-  EXPECT_EQ(file("progRow_low.hex"), zeros + end_record);
+  EXPECT_EQ(convert_text(binary_text_header("-4") + binary_text_word(0, three_codes[0]), eight),
+            INTEL_HEX_OUTCOME::failed);
+  EXPECT_NE(output.str().find("Bad word count"), std::string::npos);
 }
 
 TEST_F(IntelHexWriter, reads_only_the_token_count_of_the_header_and_every_separator) {

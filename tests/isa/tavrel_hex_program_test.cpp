@@ -67,9 +67,11 @@ TEST(TavrelHexProgram, an_unreadable_file_is_reported_on_stdout_with_the_usage_a
 
 TEST(TavrelHexProgram, a_conversion_error_ends_with_status_1_without_the_usage) {
   SCRATCH_DIRECTORY scratch;
-  SCRATCH_DIRECTORY::write("prog.b", binary_text_header("two"));
-  RUN run = run_tavrel_hex("prog.b 16");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "****** Error : Bad word count in file \"prog.b\".\n\n------\n");
-  EXPECT_EQ(run.err, "");
+  for (const char* count : {"two", "-4"}) {
+    SCRATCH_DIRECTORY::write("prog.b", binary_text_header(count));
+    RUN run = run_tavrel_hex("prog.b 16");
+    EXPECT_EQ(run.status, 1) << count;
+    EXPECT_EQ(run.out, "****** Error : Bad word count in file \"prog.b\".\n\n------\n");
+    EXPECT_EQ(run.err, "");
+  }
 }
