@@ -15,27 +15,41 @@ constexpr const char* drive_prefixes[] = {"C:", "D:"};
 constexpr const char* installed_include_directories[] = {"C:\\Tavrel\\include\\",
                                                          "D:\\Tavrel\\include\\"};
 
-// Every candidate in search order; the first that exists is the answer.
+// Offers every candidate in search order until `accept` takes one, which is the answer.
+// Candidates are made one at a time: the name itself usually exists, and a long source list
+// must not be walked for each of its own files.
 // An empty name would match every source path by its ending, so it has no candidate at all.
-std::vector<std::string> candidates(const std::string& name, const SEARCH_PLACES& places) {
-  if (name.empty()) return {};
+template <typename ACCEPT>
+std::optional<std::string> first_candidate(const std::string& name, const SEARCH_PLACES& places,
+                                           ACCEPT accept) {
+  std::optional<std::string> found;
+  auto offer = [&](std::string candidate) {
+    if (accept(candidate)) found = std::move(candidate);
+    return found.has_value();
+  };
+  if (name.empty()) return found;
   const std::vector<std::string>& paths = places.source_paths.paths();
-  std::vector<std::string> list{name};
+  if (offer(name)) return found;
   for (auto path = paths.rbegin(); path != paths.rend(); ++path)
-    if (path->ends_with(name)) list.push_back(*path);
+    if (path->ends_with(name) && offer(*path)) return found;
   if (places.project_path) {
     std::string directory = directory_part(*places.project_path);
-    if (!directory.empty()) list.push_back(join_path(directory, name));
+    if (!directory.empty() && offer(join_path(directory, name))) return found;
   }
+  std::string previous_directory;  // sources of one folder come in runs: each is tried once
   for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
     std::string directory = directory_part(*path);
-    if (!directory.empty()) list.push_back(join_path(directory, name));
+    if (directory.empty() || directory == previous_directory) continue;
+    if (offer(join_path(directory, name))) return found;
+    previous_directory = std::move(directory);
   }
-  list.push_back(join_path(places.include_directory, name));
+  if (offer(join_path(places.include_directory, name))) return found;
   if (name.starts_with('\\'))
-    for (const char* drive : drive_prefixes) list.push_back(drive + name);
-  for (const char* directory : installed_include_directories) list.push_back(directory + name);
-  return list;
+    for (const char* drive : drive_prefixes)
+      if (offer(drive + name)) return found;
+  for (const char* directory : installed_include_directories)
+    if (offer(directory + name)) return found;
+  return found;
 }
 
 }  // namespace
@@ -43,10 +57,11 @@ std::vector<std::string> candidates(const std::string& name, const SEARCH_PLACES
 std::optional<std::string> find_file(const std::string& name, const SEARCH_PLACES& places,
                                      const FILE_TOOLS& files, ECHO& echo,
                                      ERROR_HANDLER& error_handler) {
-  for (const std::string& candidate : candidates(name, places)) {
-    if (!files.file_exists(candidate)) continue;
-    echo.echo_string("File \"" + name + "\" found in \"" + candidate + "\".\n");
-    return candidate;
+  std::optional<std::string> found = first_candidate(
+      name, places, [&](const std::string& candidate) { return files.file_exists(candidate); });
+  if (found) {
+    echo.echo_string("File \"" + name + "\" found in \"" + *found + "\".\n");
+    return found;
   }
   error_handler.append("Searching of file \"" + name + "\" failed.");
   error_handler.error();
