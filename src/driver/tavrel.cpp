@@ -9,6 +9,7 @@
 #include "driver/command_line_interface.h"
 #include "isa/binary_text_file.h"
 #include "pipeline/context.h"
+#include "pipeline/output_guard.h"
 
 namespace {
 
@@ -32,9 +33,13 @@ int compile(CONTEXT& context) {
   PROJECT_MANAGER& project = context.project_manager;
   project.update();
   if (project.compiler_stopped) return 1;
-  if (context.error_handler.error_count() == 0)
-    write_binary_text_file(project.binary_text_file_path, context.machine, context.files,
-                           context.error_handler);
+  if (context.error_handler.error_count() > 0) return status_of_command(context);
+  const std::string& path = project.binary_text_file_path;
+  if (would_overwrite_project_file(context, path))
+    context.error_handler.error_without_position("Binary text file \"" + path +
+                                                 "\" would overwrite a source or project file.\n");
+  else
+    write_binary_text_file(path, context.machine, context.files, context.error_handler);
   return status_of_command(context);
 }
 
