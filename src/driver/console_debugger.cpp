@@ -2,7 +2,9 @@
 // argument is the whole line without its first character, so "B 12" reads " 12".
 #include "driver/console_debugger.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <optional>
 #include <sstream>
 #include <utility>
@@ -11,6 +13,7 @@
 #include "driver/code_listing.h"
 #include "driver/input_line.h"
 #include "driver/integer_argument.h"
+#include "driver/interrupt_request.h"
 #include "isa/fast_run.h"
 #include "machine/execution.h"
 #include "pipeline/context.h"
@@ -24,6 +27,9 @@ constexpr const char* help_text =
     "(C)continue execution in -run mode.\n(A)bout bubble <line> <column>.\n"
     "(T)ime: clock periods.\n(Q)uit.\n"
     "<CR> step by step execution.\n";
+
+// About a millisecond of simulated run between looks at the interrupt.
+constexpr int64_t slice_size = int64_t{1} << 20;
 
 bool is_within_code(const MACHINE& machine) {
   const int64_t pc = machine.program_counter.value;
@@ -198,8 +204,9 @@ void CONSOLE_DEBUGGER::toggle_breakpoint() {
   }
 }
 
-// Runs until a breakpoint or the end of the code. Only the last step's description is shown,
-// so the loop itself executes without building any text.
+// Runs until a breakpoint, the end of the code, an interrupt or the run limit. Only the last
+// step's description is shown, so the loop itself executes without building any text. The run
+// goes in slices so that an interrupt is seen within a fraction of a second.
 void CONSOLE_DEBUGGER::continue_execution() {
   MACHINE& machine = context_.machine;
   bool& stop = context_.user_interface.stop;
@@ -207,13 +214,22 @@ void CONSOLE_DEBUGGER::continue_execution() {
   int64_t last_address = machine.program_counter.value;
   if (is_within_code(machine)) execute_one(machine);  // moves off a breakpoint
   stop = false;
-  if (is_within_code(machine)) {
-    const RUN_END end = run_program(machine, INT64_MAX, ON_DIAGNOSTIC::go_on);
-    if (end.last_address >= 0) last_address = end.last_address;
+  bool stopped = false;
+  {
+    const INTERRUPT_REQUEST interrupt;
+    int64_t remaining = run_limit_;
+    while (is_within_code(machine) && !stopped) {
+      const RUN_END end =
+          run_program(machine, std::min(remaining, slice_size), ON_DIAGNOSTIC::go_on);
+      if (end.last_address >= 0) last_address = end.last_address;
+      remaining -= end.executed;
+      if (end.reason != RUN_END::limit) break;
+      stopped = interrupt.requested() || remaining <= 0;
+    }
   }
   std::string description;
-  if (stop) {
-    write("Breakpoint reached.\n");
+  if (stop || stopped) {
+    write(stopped ? "Stopped.\n" : "Breakpoint reached.\n");
     machine.program_counter.append_line_at(description, machine, last_address);
   } else {
     step(machine, description);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 struct CONTEXT;
@@ -16,6 +17,9 @@ class CONSOLE_DEBUGGER {
   // Prompts until Q or the end of the input, then writes a newline.
   // Answers the exit status: 0, or 1 after a compiler stop.
   int run();
+
+  // Bounds each C to this many instructions, after which it stops as an interrupt does.
+  void limit_runs(int64_t instructions) { run_limit_ = instructions; }
 
  private:
   bool read_line();
@@ -47,4 +51,5 @@ class CONSOLE_DEBUGGER {
   std::size_t cursor_ = 0;
   bool quit_ = false;
   int status_ = 0;
+  int64_t run_limit_ = INT64_MAX;
 };
