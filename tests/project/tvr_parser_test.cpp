@@ -304,3 +304,31 @@ TEST_F(TvrParser, file_ending_inside_a_memory_section_is_reported) {
   EXPECT_FALSE(read(project_text(parameters, "", "input_memory = {\n1\n")));
   EXPECT_EQ(test.take_output(), parse_error(14, 2));
 }
+
+// Whatever the number, a value read is one the processor allows: nothing wraps into range.
+TEST_F(TvrParser, absurd_numbers_never_set_a_parameter_out_of_its_range) {
+  const char* keys[] = {"N", "M", "L", "X", "I", "O", "IO", "Z"};
+  const char* absurd[] = {
+      "99999999999999999999", "-99999999999999999999", "4294967304", "2147483648",
+      "-2147483648",          "18446744073709551624",  "0x10",       "1e3"};
+  for (const char* key : keys) {
+    for (const char* value : absurd) {
+      TEST_CONTEXT fresh;
+      std::string parameters = default_parameters;
+      const std::string line = std::string(key) + " = \"";
+      const size_t start = parameters.find(line) + line.size();
+      parameters.replace(start, parameters.find('"', start) - start, value);
+      std::istringstream file(project_text(parameters, "   \"a.s\"\n"));
+      TVR_PARSER parser(fresh.context.project_description(), fresh.context.error_handler, "a",
+                        file);
+      parser.read();
+      const PROCESSOR_PARAMETERS& p = fresh.context.machine.parameters;
+      EXPECT_TRUE(is_valid_data_size(p.data_size) && is_valid_register_count(p.register_count) &&
+                  is_valid_pc_width(p.pc_width) &&
+                  is_valid_ram_address_width(p.ram_address_width) &&
+                  is_valid_stack_size(p.stack_size) && is_valid_input_count(p.input_count) &&
+                  is_valid_output_count(p.output_count) && is_valid_io_count(p.io_count))
+          << key << " = " << value;
+    }
+  }
+}
