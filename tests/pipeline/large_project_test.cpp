@@ -22,7 +22,8 @@ size_t allocated_bytes() {
 #if defined(__SANITIZE_ADDRESS__)
   return __sanitizer_get_current_allocated_bytes();
 #else
-  return mallinfo2().uordblks;
+  const struct mallinfo2 usage = mallinfo2();
+  return usage.uordblks + usage.hblkhd;  // small blocks, and the large ones mapped apart
 #endif
 }
 
