@@ -1,5 +1,6 @@
 // The unary operators: `&` prepares its operand's address, `*` reads through a pointer, `-`
-// folds a constant operand, and the postfix increments keep their operand's type.
+// folds a constant operand, and the postfix increments keep their operand's type and need a
+// writable one.
 #include "cfront/unary.h"
 
 #include <cstdint>
@@ -9,6 +10,16 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
+
+namespace {
+
+// The operand of ++ or -- is written as well as read: `a++ ++` or `(a + 1)--` is refused here.
+void simplify_incremented(EXPRESSION*& operand, C_PROGRAM& program) {
+  if (EXPRESSION* simplified = simplify_value(operand, program))
+    simplified->check_writable(program);
+}
+
+}  // namespace
 
 EXPRESSION* UNARY_AND::simplify(C_PROGRAM& program) {
   if (EXPRESSION* simplified = simplify_operand(operand, program))
@@ -50,7 +61,7 @@ C_TYPE* UNARY_MINUS::type_of(C_PROGRAM& program) {
 }
 
 EXPRESSION* UNARY_POSTFIX_PLUS_PLUS::simplify(C_PROGRAM& program) {
-  simplify_value(operand, program);
+  simplify_incremented(operand, program);
   return this;
 }
 
@@ -59,7 +70,7 @@ C_TYPE* UNARY_POSTFIX_PLUS_PLUS::type_of(C_PROGRAM& program) {
 }
 
 EXPRESSION* UNARY_POSTFIX_MINUS_MINUS::simplify(C_PROGRAM& program) {
-  simplify_value(operand, program);
+  simplify_incremented(operand, program);
   return this;
 }
 

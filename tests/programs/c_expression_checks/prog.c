@@ -21,6 +21,8 @@ int main(void)
   int *p;
   3 = c;
   no_parameters() = 1;
+  x++ ++;
+  (x + 1)--;
   if (p) x = 1;
   p = &x;
   y = &x;
