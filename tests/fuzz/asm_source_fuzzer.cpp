@@ -4,9 +4,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = fuzz::write_file("prog.s", fuzz::as_text(data, size));
   fuzz::SESSION session;
-  CONTEXT& context = session.context;
-  fuzz::size_processor(context, size);
-  context.source_paths.add_source_file(path);
-  context.project_manager.update();
+  fuzz::build(session.context, path, size);
   return 0;
 }

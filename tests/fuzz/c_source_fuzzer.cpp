@@ -7,9 +7,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string main_path = fuzz::write_file("main.c", source);
   fuzz::write_file("lib.h", header);
   fuzz::SESSION session;
-  CONTEXT& context = session.context;
-  fuzz::size_processor(context, size);
-  context.source_paths.add_source_file(main_path);
-  context.project_manager.update();
+  fuzz::build(session.context, main_path, size);
   return 0;
 }

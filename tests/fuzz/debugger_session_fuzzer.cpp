@@ -1,5 +1,5 @@
 // A console debugger session: a program, built as -debug builds it, then a script of command
-// lines after a line "//@commands". The program is C when its first line is "//c", else
+// lines after a line "//@commands". The program is C when it starts with "/*c*/", else
 // assembly. Each C runs at most a bounded number of instructions: an endless loop is the
 // program's, not the debugger's.
 #include "driver/console_debugger.h"
@@ -13,14 +13,12 @@ constexpr int64_t instructions_per_continue = 100'000;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto [program, commands] = fuzz::split(fuzz::as_text(data, size), "\n//@commands\n");
-  const bool is_c = program.starts_with("//c");
+  const bool is_c = program.starts_with("/*c*/");
   const std::string path = fuzz::write_file(is_c ? "prog.c" : "prog.s", program);
   fuzz::SESSION session{std::string(commands)};
   CONTEXT& context = session.context;
-  fuzz::size_processor(context, size);
-  context.source_paths.add_source_file(path);
   context.user_interface.stop = true;
-  context.project_manager.update();
+  fuzz::build(context, path, size);
   if (context.project_manager.compiler_stopped) return 0;
   CONSOLE_DEBUGGER debugger(context);
   debugger.limit_runs(instructions_per_continue);

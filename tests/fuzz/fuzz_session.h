@@ -71,4 +71,11 @@ inline void size_processor(CONTEXT& context, size_t seed) {
   context.machine.configuration.set_register_count(x);
 }
 
+// Builds one source file as the batch modes build it, on a processor sized by the seed.
+inline void build(CONTEXT& context, const std::string& source_path, size_t seed) {
+  size_processor(context, seed);
+  context.source_paths.add_source_file(source_path);
+  context.project_manager.update();
+}
+
 }  // namespace fuzz
