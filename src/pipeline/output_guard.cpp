@@ -1,19 +1,27 @@
 #include "pipeline/output_guard.h"
 
-#include <filesystem>
+#include <sys/stat.h>
+
+#include <optional>
 #include <vector>
 
 #include "base/path_names.h"
 #include "base/src_file.h"
 #include "pipeline/context.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-bool same_file(const fs::path& a, const std::string& b) {
-  std::error_code error;
-  return fs::equivalent(a, b, error) && !error;
+// A file is the same whatever path names it: same device, same inode.
+struct FILE_IDENTITY {
+  dev_t device;
+  ino_t inode;
+  bool operator==(const FILE_IDENTITY&) const = default;
+};
+
+std::optional<FILE_IDENTITY> identity_of(const std::string& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) return std::nullopt;
+  return FILE_IDENTITY{status.st_dev, status.st_ino};
 }
 
 std::vector<std::string> project_files(const CONTEXT& context) {
@@ -32,9 +40,9 @@ std::vector<std::string> project_files(const CONTEXT& context) {
 }  // namespace
 
 bool would_overwrite_project_file(const CONTEXT& context, const std::string& path) {
-  std::error_code error;
-  if (!fs::exists(path, error)) return false;  // a new file replaces nothing
+  const std::optional<FILE_IDENTITY> output = identity_of(path);
+  if (!output) return false;  // a new file replaces nothing
   for (const std::string& file : project_files(context))
-    if (same_file(path, file)) return true;
+    if (identity_of(file) == output) return true;
   return false;
 }
