@@ -2,44 +2,34 @@
 // and a fresh context per input whose streams go nowhere, so that no input sees another's state.
 #pragma once
 
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "pipeline/context.h"
+#include "support/temporary_directory.h"
 
 namespace fuzz {
 
-// Made once per process, removed at its end.
+// Made once per process, removed at its end; icones/ is where a loaded project is remembered.
+inline const TEMPORARY_DIRECTORY& scratch() {
+  static const TEMPORARY_DIRECTORY directory;
+  static const bool icones = std::filesystem::create_directories(directory.path() + "/icones");
+  (void)icones;
+  return directory;
+}
+
 inline const std::string& scratch_directory() {
-  struct SCRATCH {
-    std::string path;
-    SCRATCH() {
-      std::string pattern = std::filesystem::temp_directory_path().string() + "/tavrel_fuzz_XXXXXX";
-      path = mkdtemp(pattern.data()) != nullptr ? pattern : ".";
-      std::filesystem::create_directories(path + "/icones");
-    }
-    ~SCRATCH() {
-      std::error_code ignored;
-      if (path != ".") std::filesystem::remove_all(path, ignored);
-    }
-  };
-  static const SCRATCH scratch;
-  return scratch.path;
+  return scratch().path();
 }
 
 // Answers the file's full path.
 inline std::string write_file(const std::string& name, std::string_view contents) {
-  const std::string path = scratch_directory() + "/" + name;
-  std::ofstream(path, std::ios::binary).write(contents.data(), std::streamsize(contents.size()));
-  return path;
+  return scratch().write(name, std::string(contents));
 }
 
 inline std::string_view as_text(const uint8_t* data, size_t size) {
