@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <optional>
 
+#include "assembler/asm_parser.h"
 #include "base/error_handler.h"
 #include "cfront/asm_statements.h"
 #include "cfront/assignments.h"
 #include "cfront/c_asm_cursor.h"
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
-#include "isa/asm_parser.h"
 #include "machine/asm.h"
 
 namespace {

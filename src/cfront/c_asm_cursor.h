@@ -2,8 +2,8 @@
 // cursor, so positions in messages and in the instructions are those of the C file.
 #pragma once
 
+#include "assembler/asm_cursor.h"
 #include "cfront/c_parser.h"
-#include "isa/asm_cursor.h"
 
 class C_ASM_CURSOR final : public ASM_CURSOR {
  public:

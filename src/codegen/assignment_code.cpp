@@ -6,7 +6,7 @@
 #include "cfront/unary.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
-#include "codegen/storage_medium.h"
+#include "codegen/media/storage_medium.h"
 
 namespace {
 

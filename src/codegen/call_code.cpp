@@ -14,10 +14,10 @@
 #include "cfront/calls.h"
 #include "cfront/unary.h"
 #include "codegen/codegen.h"
-#include "codegen/dev_null_sm.h"
 #include "codegen/expression_code.h"
-#include "codegen/ram_sm.h"
-#include "codegen/register_sm.h"
+#include "codegen/media/dev_null_sm.h"
+#include "codegen/media/ram_sm.h"
+#include "codegen/media/register_sm.h"
 #include "isa/instructions.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
-#include "codegen/ram_sm.h"
-#include "codegen/register_sm.h"
+#include "codegen/media/ram_sm.h"
+#include "codegen/media/register_sm.h"
 #include "machine/machine.h"
 
 CODEGEN::CODEGEN(MACHINE& machine, ERROR_HANDLER& error_handler, ECHO& echo, C_PROGRAM& program)

@@ -13,9 +13,9 @@
 #include "codegen/constant_pool.h"
 #include "codegen/emitter.h"
 #include "codegen/function_code.h"
+#include "codegen/media/sm_manager.h"
 #include "codegen/recursion_stack.h"
 #include "codegen/register_roles.h"
-#include "codegen/sm_manager.h"
 
 class C_FUNCTION;
 class LABEL;

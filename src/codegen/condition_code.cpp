@@ -7,7 +7,7 @@
 #include "cfront/relational.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
-#include "codegen/storage_medium.h"
+#include "codegen/media/storage_medium.h"
 #include "isa/instructions.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
 #include "codegen/codegen.h"
-#include "codegen/immediate_sm.h"
-#include "codegen/machine_sequences.h"
-#include "codegen/rom_sm.h"
+#include "codegen/media/immediate_sm.h"
+#include "codegen/media/machine_sequences.h"
+#include "codegen/media/rom_sm.h"
 #include "isa/instructions.h"
 #include "machine/machine.h"
 

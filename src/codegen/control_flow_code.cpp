@@ -7,8 +7,8 @@
 #include "cfront/statements.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
+#include "codegen/media/storage_medium.h"
 #include "codegen/statement_code.h"
-#include "codegen/storage_medium.h"
 #include "isa/instructions.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "cfront/relational.h"
 #include "cfront/unary.h"
 #include "codegen/codegen.h"
-#include "codegen/storage_medium.h"
+#include "codegen/media/storage_medium.h"
 
 EXPRESSION* resolved(EXPRESSION* expression) {
   while (auto* name = dynamic_cast<NAME*>(expression)) {

@@ -8,10 +8,10 @@
 #include "cfront/variables.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
-#include "codegen/immediate_sm.h"
-#include "codegen/pointer_sm.h"
-#include "codegen/ram_sm.h"
-#include "codegen/register_sm.h"
+#include "codegen/media/immediate_sm.h"
+#include "codegen/media/pointer_sm.h"
+#include "codegen/media/ram_sm.h"
+#include "codegen/media/register_sm.h"
 #include "codegen/storage_allocation.h"
 
 namespace {

@@ -19,8 +19,8 @@
 #include "cfront/unary.h"
 #include "cfront/variables.h"
 #include "codegen/codegen.h"
-#include "codegen/ram_sm.h"
-#include "codegen/register_sm.h"
+#include "codegen/media/ram_sm.h"
+#include "codegen/media/register_sm.h"
 #include "isa/instructions.h"
 #include "machine/machine.h"
 

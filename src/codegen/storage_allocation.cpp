@@ -11,9 +11,9 @@
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "codegen/codegen.h"
-#include "codegen/dev_null_sm.h"
-#include "codegen/ram_sm.h"
-#include "codegen/register_sm.h"
+#include "codegen/media/dev_null_sm.h"
+#include "codegen/media/ram_sm.h"
+#include "codegen/media/register_sm.h"
 #include "machine/machine.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "isa/fast_run.h"
 #include "pipeline/context.h"
+#include "run/fast_run.h"
 
 namespace {
 

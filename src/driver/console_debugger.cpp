@@ -14,9 +14,9 @@
 #include "driver/input_line.h"
 #include "driver/integer_argument.h"
 #include "driver/interrupt_request.h"
-#include "isa/fast_run.h"
 #include "machine/execution.h"
 #include "pipeline/context.h"
+#include "run/fast_run.h"
 
 namespace {
 

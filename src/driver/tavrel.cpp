@@ -7,9 +7,9 @@
 #include "driver/code_listing.h"
 #include "driver/command_line.h"
 #include "driver/command_line_interface.h"
-#include "isa/binary_text_file.h"
 #include "pipeline/context.h"
 #include "pipeline/output_guard.h"
+#include "rom_image/binary_text_file.h"
 
 namespace {
 

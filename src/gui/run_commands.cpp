@@ -9,9 +9,9 @@
 #include "gui/main_window.h"
 #include "gui/source_lookup.h"
 #include "gui/views/src_file_window.h"
-#include "isa/fast_run.h"
 #include "machine/execution.h"
 #include "pipeline/context.h"
+#include "run/fast_run.h"
 
 namespace {
 

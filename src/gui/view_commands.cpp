@@ -21,9 +21,9 @@
 #include "gui/views/register_view.h"
 #include "gui/views/src_file_window.h"
 #include "gui/views/status_register_view.h"
-#include "isa/binary_text_file.h"
-#include "isa/intel_hex_writer.h"
 #include "pipeline/context.h"
+#include "rom_image/binary_text_file.h"
+#include "rom_image/intel_hex_writer.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // are brought back to N bits and the add or subtract flags set from operands and result.
 #pragma once
 
-#include "isa/asm_forms.h"
+#include "isa/instruction_forms.h"
 
 class ADC final : public INSTRUCTION<OPCODE::ADC, ASM_RR> {
  public:

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "isa/arithmetic.h"
-#include "isa/asm_branch.h"
 #include "isa/asm_label.h"
+#include "isa/branch_forms.h"
 #include "isa/jumps.h"
 #include "isa/logic.h"
 #include "isa/memory_access.h"

@@ -2,8 +2,8 @@
 // through a register (pair), the relative branches, the returns and the software interrupt.
 #pragma once
 
-#include "isa/asm_branch.h"
-#include "isa/asm_forms.h"
+#include "isa/branch_forms.h"
+#include "isa/instruction_forms.h"
 
 class IJMP final : public INSTRUCTION<OPCODE::IJMP, ASM_R> {
  public:

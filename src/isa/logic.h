@@ -2,7 +2,7 @@
 // BITCHG and BITST.
 #pragma once
 
-#include "isa/asm_forms.h"
+#include "isa/instruction_forms.h"
 
 class ASM_AND final : public INSTRUCTION<OPCODE::AND, ASM_RR> {
  public:

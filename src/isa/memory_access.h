@@ -2,7 +2,7 @@
 // wider than N): LD, ST, LDX and STX with their post-increment and pre-decrement forms, and LPM.
 #pragma once
 
-#include "isa/asm_forms.h"
+#include "isa/instruction_forms.h"
 
 class LD final : public INSTRUCTION<OPCODE::LD, ASM_RR> {
  public:

@@ -1,7 +1,7 @@
 // The one-bit shifts and rotations ASR, LSR, LSL, ROL and ROR, working within N bits.
 #pragma once
 
-#include "isa/asm_forms.h"
+#include "isa/instruction_forms.h"
 
 class ASR final : public INSTRUCTION<OPCODE::ASR, ASM_R> {
  public:

@@ -2,7 +2,7 @@
 // NOP's code, so ROM images never see it) and PMC, a program constant that LPM reads.
 #pragma once
 
-#include "isa/asm_forms.h"
+#include "isa/instruction_forms.h"
 
 class NOP final : public INSTRUCTION<OPCODE::NOP, ASM_NO_OPERAND> {
  public:

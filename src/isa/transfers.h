@@ -2,7 +2,7 @@
 // LDIL, LDIH, IN and OUT. The last four encode only R0 to R7, which check_placement enforces.
 #pragma once
 
-#include "isa/asm_forms.h"
+#include "isa/instruction_forms.h"
 
 class TFR final : public INSTRUCTION<OPCODE::TFR, ASM_RR> {
  public:

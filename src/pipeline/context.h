@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "assembler/asm_parser.h"
 #include "base/echo.h"
 #include "base/error_handler.h"
 #include "base/file_tools.h"
@@ -15,8 +16,7 @@
 #include "base/user_interface.h"
 #include "cfront/c_program.h"
 #include "codegen/codegen.h"
-#include "codegen/forwarder.h"
-#include "isa/asm_parser.h"
+#include "forwarding/forwarder.h"
 #include "machine/machine.h"
 #include "pipeline/project_manager.h"
 #include "project/source_path_list.h"

@@ -1,6 +1,6 @@
 // A binary text file, converted to both Intel HEX layouts as tavrel-hex converts it.
 #include "fuzz_session.h"
-#include "isa/intel_hex_writer.h"
+#include "rom_image/intel_hex_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = fuzz::write_file("prog.b", fuzz::as_text(data, size));

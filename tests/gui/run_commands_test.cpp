@@ -18,8 +18,8 @@
 #include "gui/dialogs/cpu_options_dialog.h"
 #include "gui/views/register_view.h"
 #include "gui/views/src_file_window.h"
-#include "isa/intel_hex_writer.h"
 #include "pipeline/context.h"
+#include "rom_image/intel_hex_writer.h"
 #include "window_fixture.h"
 
 namespace {

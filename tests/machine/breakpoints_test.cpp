@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "isa/binary_text_file.h"
 #include "machine/breakpoint.h"
 #include "machine/breakpoint_table.h"
+#include "rom_image/binary_text_file.h"
 #include "support/build_fixture.h"
 #include "support/scratch_directory.h"
 

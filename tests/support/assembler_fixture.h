@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "isa/asm_parser.h"
+#include "assembler/asm_parser.h"
 #include "support/temporary_directory.h"
 #include "support/test_context.h"
 
