@@ -23,9 +23,9 @@ std::ifstream FILE_TOOLS::open_read(const std::string& path) {
   return open_file(path);
 }
 
-std::ofstream FILE_TOOLS::open_write(const std::string& path) {
+OUTPUT_FILE FILE_TOOLS::open_write(const std::string& path) {
   echo_.echo_string("Trying to write file \"" + path + "\".\n");
-  return std::ofstream(path, std::ios::out | std::ios::trunc);
+  return OUTPUT_FILE(path);
 }
 
 void FILE_TOOLS::close_read(std::ifstream& file, const std::string& path) {
@@ -34,10 +34,10 @@ void FILE_TOOLS::close_read(std::ifstream& file, const std::string& path) {
   file.close();
 }
 
-void FILE_TOOLS::close_write(std::ofstream& file, const std::string& path) {
-  if (!file.is_open()) return;
+bool FILE_TOOLS::close_write(OUTPUT_FILE& file, const std::string& path) {
+  if (!file.created()) return false;
   echo_.echo_string("Closing file \"" + path + "\".\n");
-  file.close();
+  return file.commit();
 }
 
 void FILE_TOOLS::remove_file(const std::string& path) {
@@ -77,4 +77,15 @@ std::optional<std::vector<std::string>> FILE_TOOLS::read_source_lines(const std:
   std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   close_read(file, path);
   return split_lines(contents);
+}
+
+// A file that could not even be created keeps the message every writer has always given.
+std::string write_failure_message(const OUTPUT_FILE& file, const std::string& path) {
+  if (!file.created()) return "Unable to create file \"" + path + "\".";
+  return "Cannot write file \"" + path + "\": " + file.reason() + ".";
+}
+
+void report_write_failure(ERROR_HANDLER& error_handler, const OUTPUT_FILE& file,
+                          const std::string& path) {
+  error_handler.error_without_position(write_failure_message(file, path) + "\n");
 }

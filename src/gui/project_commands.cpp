@@ -28,6 +28,11 @@ std::string ask_project_path(QWidget* parent, const char* title, QFileDialog::Ac
   return dialog.selectedFiles().front().toStdString();
 }
 
+// The box's own sentence, then which file could not be written and why.
+std::string with_reason(const std::string& message, const std::string& failure) {
+  return failure.empty() ? message : message + "\n" + failure;
+}
+
 }  // namespace
 
 void MAIN_WINDOW::create_project() {
@@ -76,8 +81,9 @@ void MAIN_WINDOW::reopen_last_project() {
 }
 
 bool MAIN_WINDOW::save_project() {
-  if (write_project_file(context_.project_description(), context_.files)) return true;
-  error_box(this, "Error", "Cannot write project file.");
+  std::string failure;
+  if (write_project_file(context_.project_description(), context_.files, &failure)) return true;
+  error_box(this, "Error", with_reason("Cannot write project file.", failure));
   return false;
 }
 
@@ -99,11 +105,13 @@ CLOSE_ANSWER MAIN_WINDOW::ask_to_save() {
   PROJECT_MANAGER& project = context_.project_manager;
   if (!project.is_open() || !project.modified) return CLOSE_ANSWER::closed;
   switch (question_box(this, "Warning", "Do you want save this project ?")) {
-    case ANSWER::yes:
-      if (write_project_file(context_.project_description(), context_.files))
+    case ANSWER::yes: {
+      std::string failure;
+      if (write_project_file(context_.project_description(), context_.files, &failure))
         return CLOSE_ANSWER::closed;
-      error_box(this, "Error", "Impossible writing project file.");
+      error_box(this, "Error", with_reason("Impossible writing project file.", failure));
       return CLOSE_ANSWER::cancelled;
+    }
     case ANSWER::no:
       return CLOSE_ANSWER::closed;
     default:

@@ -138,8 +138,10 @@ void MAIN_WINDOW::write_binary_files() {
     return;
   }
   const std::string& path = project.binary_text_file_path;
-  if (!write_binary_text_file(path, context_.machine, context_.files, context_.error_handler)) {
-    error_box(this, "Error", "Unable to create file \"" + path + "\".");
+  std::string failure;
+  if (!write_binary_text_file(path, context_.machine, context_.files, context_.error_handler,
+                              &failure)) {
+    error_box(this, "Error", failure);
     return;
   }
   FORMAT_DIALOG formats(this);

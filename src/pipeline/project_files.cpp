@@ -54,11 +54,12 @@ void close_project(CONTEXT& context) {
   context.files.remove_file(context.last_project_file);
 }
 
-// Without its directory the file cannot be written; the project simply is not remembered.
+// Without its directory, or on a full disk, the project simply is not remembered; the
+// previous file then stays as it was.
 void write_last_project_file(CONTEXT& context, const std::string& path) {
-  std::ofstream file = context.files.open_write(context.last_project_file);
+  OUTPUT_FILE file = context.files.open_write(context.last_project_file);
   if (!file.is_open()) return;
-  file << path << '\n';
+  file.stream() << path << '\n';
   context.files.close_write(file, context.last_project_file);
 }
 

@@ -45,16 +45,17 @@ std::string project_file_text(const PROJECT_DESCRIPTION& description) {
   return text;
 }
 
-bool write_project_file(const PROJECT_DESCRIPTION& description, FILE_TOOLS& files) {
+bool write_project_file(const PROJECT_DESCRIPTION& description, FILE_TOOLS& files,
+                        std::string* failure) {
   PROJECT& project = description.project;
   if (!project.project_path) return false;
   const std::string path = *project.project_path;
-  std::ofstream file = files.open_write(path);
-  if (!file.is_open()) return false;
-  file << project_file_text(description);
-  file.flush();
-  const bool written = file.good();
-  files.close_write(file, path);
-  if (written) project.modified = false;
-  return written;
+  OUTPUT_FILE file = files.open_write(path);
+  if (file.is_open()) file.stream() << project_file_text(description);
+  if (!files.close_write(file, path)) {
+    if (failure != nullptr) *failure = write_failure_message(file, path);
+    return false;
+  }
+  project.modified = false;
+  return true;
 }

@@ -12,5 +12,7 @@ class FILE_TOOLS;
 std::string project_file_text(const PROJECT_DESCRIPTION& description);
 
 // Writes the project to its project path and clears `modified`. Answers false, changing
-// nothing, when there is no project path or the file cannot be created.
-bool write_project_file(const PROJECT_DESCRIPTION& description, FILE_TOOLS& files);
+// nothing (the old file is untouched), when there is no project path or the file cannot be
+// created or written; failure, when given, then says which file and why.
+bool write_project_file(const PROJECT_DESCRIPTION& description, FILE_TOOLS& files,
+                        std::string* failure = nullptr);

@@ -32,15 +32,19 @@ std::string header(const MACHINE& machine) {
          "\naddress and code (16 bits), words: " + std::to_string(machine.rom.size()) + "\n";
 }
 
+bool failed(const OUTPUT_FILE& file, const std::string& path, ERROR_HANDLER& error_handler,
+            std::string* failure) {
+  report_write_failure(error_handler, file, path);
+  if (failure != nullptr) *failure = write_failure_message(file, path);
+  return false;
+}
+
 }  // namespace
 
 bool write_binary_text_file(const std::string& path, const MACHINE& machine, FILE_TOOLS& files,
-                            ERROR_HANDLER& error_handler) {
-  std::ofstream file = files.open_write(path);
-  if (!file.is_open()) {
-    error_handler.error_without_position("Unable to create file \"" + path + "\".\n");
-    return false;
-  }
+                            ERROR_HANDLER& error_handler, std::string* failure) {
+  OUTPUT_FILE file = files.open_write(path);
+  if (!file.is_open()) return failed(file, path, error_handler, failure);
   const int address_digits = (machine.parameters.pc_width + 3) / 4;
   std::string text = header(machine);
   text.reserve(piece_size + text.size());
@@ -48,11 +52,10 @@ bool write_binary_text_file(const std::string& path, const MACHINE& machine, FIL
     const ASM* object = machine.rom.fetch(address);
     append_word(text, address, address_digits, object != nullptr ? object->code() : 0);
     if (text.size() >= piece_size) {
-      file << text;
+      file.stream() << text;
       text.clear();
     }
   }
-  file << text;
-  files.close_write(file, path);
-  return true;
+  file.stream() << text;
+  return files.close_write(file, path) || failed(file, path, error_handler, failure);
 }

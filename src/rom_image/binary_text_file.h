@@ -9,6 +9,8 @@ class MACHINE;
 class FILE_TOOLS;
 class ERROR_HANDLER;
 
-// Answers false after reporting "Unable to create file" when the file cannot be created.
+// Answers false after reporting "Unable to create file" when the file cannot be created, or
+// "Cannot write file" with the reason when writing it failed; the old file is then untouched.
+// The message reported is also put in failure when one is given.
 bool write_binary_text_file(const std::string& path, const MACHINE& machine, FILE_TOOLS& files,
-                            ERROR_HANDLER& error_handler);
+                            ERROR_HANDLER& error_handler, std::string* failure = nullptr);

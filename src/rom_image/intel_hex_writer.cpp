@@ -142,20 +142,35 @@ void report(ERROR_HANDLER& error_handler, std::string_view what, const std::stri
   error_handler.error();
 }
 
-// Creates both files, converts the words into each that could be created, and closes them.
+// Creates both files, converts the words into each that could be created, and closes them. The
+// two files of a pair go together: when writing either fails, both targets stay as they were.
 void convert(TOKENS& tokens, int count, const std::string& path, INTEL_HEX_LAYOUT layout,
              FILE_TOOLS& files, ERROR_HANDLER& error_handler) {
   std::pair<std::string, std::string> pair = intel_hex_names(path, layout);
   const std::array<std::string, 2> names{pair.first, pair.second};
-  std::array<std::ofstream, 2> outputs;
+  std::array<OUTPUT_FILE, 2> outputs;
   for (size_t i = 0; i < names.size(); ++i) {
     outputs[i] = files.open_write(names[i]);
-    if (!outputs[i].is_open()) report(error_handler, "Unable to create file", names[i]);
+    if (!outputs[i].is_open()) report_write_failure(error_handler, outputs[i], names[i]);
   }
   std::vector<std::uint16_t> codes = read_codes(tokens, count, path, error_handler);
-  for (size_t i = 0; i < names.size(); ++i)
-    if (outputs[i].is_open()) write_records(outputs[i], codes, forms_of(layout)[i]);
-  for (size_t i = 0; i < names.size(); ++i) files.close_write(outputs[i], names[i]);
+  bool written = true;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (!outputs[i].created()) continue;
+    write_records(outputs[i].stream(), codes, forms_of(layout)[i]);
+    if (!outputs[i].finish_writing()) {
+      report_write_failure(error_handler, outputs[i], names[i]);
+      written = false;
+    }
+  }
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (!outputs[i].created()) continue;
+    if (!written) {
+      outputs[i].discard();
+    } else if (!files.close_write(outputs[i], names[i])) {
+      report_write_failure(error_handler, outputs[i], names[i]);
+    }
+  }
 }
 
 }  // namespace

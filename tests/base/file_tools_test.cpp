@@ -31,9 +31,9 @@ using LINES = std::vector<std::string>;
 
 TEST_F(FileTools, opening_writing_and_closing_are_echoed_in_verbose_mode) {
   context.echo.verbose = true;
-  std::ofstream out = context.files.open_write("out.txt");
+  OUTPUT_FILE out = context.files.open_write("out.txt");
   ASSERT_TRUE(out.is_open());
-  out << "x\n";
+  out.stream() << "x\n";
   context.files.close_write(out, "out.txt");
   std::ifstream in = context.files.open_read("out.txt");
   ASSERT_TRUE(in.is_open());
@@ -47,7 +47,7 @@ TEST_F(FileTools, opening_writing_and_closing_are_echoed_in_verbose_mode) {
 }
 
 TEST_F(FileTools, echoes_nothing_without_verbose) {
-  std::ofstream out = context.files.open_write("out.txt");
+  OUTPUT_FILE out = context.files.open_write("out.txt");
   context.files.close_write(out, "out.txt");
   context.files.remove_file("out.txt");
   EXPECT_EQ(output.str(), "");
@@ -56,8 +56,8 @@ TEST_F(FileTools, echoes_nothing_without_verbose) {
 
 TEST_F(FileTools, open_write_truncates_an_existing_file) {
   SCRATCH_DIRECTORY::write("out.txt", "old contents\n");
-  std::ofstream out = context.files.open_write("out.txt");
-  out << "new";
+  OUTPUT_FILE out = context.files.open_write("out.txt");
+  out.stream() << "new";
   context.files.close_write(out, "out.txt");
   EXPECT_EQ(SCRATCH_DIRECTORY::read("out.txt"), "new");
 }

@@ -8,6 +8,7 @@
 #include "gui/commands.h"
 #include "gui/views/src_file_window.h"
 #include "pipeline/context.h"
+#include "support/write_failures.h"
 #include "window_fixture.h"
 
 namespace {
@@ -39,6 +40,11 @@ void create_saved_project(WINDOW_FIXTURE& f) {
 }
 
 }  // namespace
+
+inline std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 class PROJECT_COMMANDS_TEST : public QObject {
   Q_OBJECT
@@ -155,6 +161,30 @@ class PROJECT_COMMANDS_TEST : public QObject {
     f.window->execute_command(CLOSE_PROJECT);
     QVERIFY2(f.all_answered(), qPrintable(f.pending()));
     QVERIFY(project.is_open() && project.modified);
+  }
+
+  // A full disk: the box says which file and why, and the saved file is what it was.
+  void a_save_on_a_full_disk_names_the_file_and_keeps_the_old_one() {
+    WINDOW_FIXTURE f;
+    create_saved_project(f);
+    const std::string saved = read_file(f.path("p.tvr"));
+    PROJECT_MANAGER& project = f.context().project_manager;
+    project.project_name = std::string(5000, 'n');
+    project.modified = true;
+    f.answer("Error", [](QWidget* box) {
+      const QString text = qobject_cast<QMessageBox*>(box)->text();
+      QVERIFY2(text.startsWith("Cannot write project file.\nCannot write file \"") &&
+                   text.endsWith("p.tvr\": File too large."),
+               qPrintable(text));
+      press("OK")(box);
+    });
+    {
+      FILE_SIZE_LIMIT limit(1024);
+      f.window->execute_command(SAVE_PROJECT);
+    }
+    QVERIFY2(f.all_answered(), qPrintable(f.pending()));
+    QCOMPARE(read_file(f.path("p.tvr")), saved);
+    QVERIFY(project.modified);
   }
 
   void a_source_that_is_missing_is_named_in_a_box() {
