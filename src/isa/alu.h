@@ -1,65 +1,29 @@
-// The flag rules shared by the ALU instructions. Operands and results are N-bit values kept
-// sign-extended, so "negative" is simply < 0.
+// An ALU kernel's answer applied to the machine: its flags go into the status register, read
+// with the width the processor was configured with. The kernels themselves are in
+// alu_kernels.h.
 #pragma once
 
 #include <cstdint>
 
-#include "machine/status_register.h"
+#include "isa/alu_kernels.h"
+#include "machine/machine.h"
 
 using S_R = STATUS_REGISTER;
 
-inline void set_zero_and_negative(STATUS_REGISTER& status, int32_t r) {
-  status.set_bit(S_R::Z, r == 0);
-  status.set_bit(S_R::N, r < 0);
+inline DATA_WIDTH data_width(const MACHINE& machine) {
+  return DATA_WIDTH{machine.parameters.data_size};
 }
 
-// C and V of r = a + b and of r = a - b, from the three sign bits alone.
-inline bool add_carry(int32_t a, int32_t b, int32_t r) {
-  const bool an = a < 0, bn = b < 0, rn = r < 0;
-  return (an && bn) || (an && !rn) || (bn && !rn);
+inline void set_flags(STATUS_REGISTER& status, ALU_FLAGS flags) {
+  status.set_bit(S_R::C, flags.c);
+  status.set_bit(S_R::Z, flags.z);
+  status.set_bit(S_R::N, flags.n);
+  status.set_bit(S_R::V, flags.v);
+  status.set_bit(S_R::S, flags.s);
 }
 
-inline bool add_overflow(int32_t a, int32_t b, int32_t r) {
-  const bool an = a < 0, bn = b < 0, rn = r < 0;
-  return (an && bn && !rn) || (!an && !bn && rn);
-}
-
-inline bool subtract_carry(int32_t a, int32_t b, int32_t r) {
-  const bool an = a < 0, bn = b < 0, rn = r < 0;
-  return (!an && bn) || (bn && rn) || (rn && !an);
-}
-
-inline bool subtract_overflow(int32_t a, int32_t b, int32_t r) {
-  const bool an = a < 0, bn = b < 0, rn = r < 0;
-  return (!an && bn && rn) || (an && !bn && !rn);
-}
-
-inline void set_add_flags(STATUS_REGISTER& status, int32_t a, int32_t b, int32_t r) {
-  status.set_bit(S_R::C, add_carry(a, b, r));
-  status.set_bit(S_R::V, add_overflow(a, b, r));
-  set_zero_and_negative(status, r);
-  status.update_s();
-}
-
-inline void set_subtract_flags(STATUS_REGISTER& status, int32_t a, int32_t b, int32_t r) {
-  status.set_bit(S_R::C, subtract_carry(a, b, r));
-  status.set_bit(S_R::V, subtract_overflow(a, b, r));
-  set_zero_and_negative(status, r);
-  status.update_s();
-}
-
-// AND, OR, EOR and the bit instructions: C and V cleared, S follows N.
-inline void set_logic_flags(STATUS_REGISTER& status, int32_t r) {
-  status.set_bit(S_R::C, false);
-  status.set_bit(S_R::V, false);
-  set_zero_and_negative(status, r);
-  status.update_s();
-}
-
-// Shifts and rotations: C is the bit shifted out, V := N XOR C, S := N XOR V.
-inline void set_shift_flags(STATUS_REGISTER& status, int32_t r, bool carry) {
-  status.set_bit(S_R::C, carry);
-  set_zero_and_negative(status, r);
-  status.update_v();
-  status.update_s();
+// The result's value, once its flags are set.
+inline int32_t value_setting_flags(STATUS_REGISTER& status, const ALU_RESULT& result) {
+  set_flags(status, result.flags);
+  return result.value;
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "isa/fast_kinds.h"
+#include "isa/alu_kernels.h"
 #include "isa/opcode_table.h"
 #include "machine/asm.h"
 
@@ -48,6 +48,12 @@ class INSTRUCTION : public FORM {
 
  protected:
   const OPCODE_ROW& row() const final { return row_of(op); }
+  // The instruction's own arithmetic and flags, shared with the fast run loop; only an opcode
+  // whose kernel is written has one.
+  template <class... OPERANDS>
+  static constexpr auto kernel(OPERANDS... operands) {
+    return ALU_KERNEL<op>::apply(operands...);
+  }
 };
 
 // No operand: NOP, RET, RETI, INT.

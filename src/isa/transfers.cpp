@@ -2,6 +2,7 @@
 #include "isa/transfers.h"
 
 #include "base/error_handler.h"
+#include "isa/alu.h"
 #include "isa/next_instruction.h"
 
 namespace {
@@ -42,7 +43,7 @@ void append_port_text(std::string& text, std::string_view mnemonic, const REGIST
 }  // namespace
 
 void TFR::execute(MACHINE& machine) {
-  first_->value = second_->value;
+  first_->value = kernel(second_->value);
   next_instruction(machine, periods);
 }
 
@@ -58,8 +59,7 @@ void TTSR::execute(MACHINE& machine) {
 }
 
 void LDIL::execute(MACHINE& machine) {
-  const int32_t value = (r_->value & ~0xFF) | (immediate_ & 0xFF);
-  r_->value = sign_extend(value, machine.parameters.data_size);
+  r_->value = kernel(r_->value, immediate_, data_width(machine));
   next_instruction(machine, periods);
 }
 
@@ -67,11 +67,8 @@ void LDIL::check_placement(MACHINE& machine) {
   check_immediate_register(machine, *this, *r_);
 }
 
-// Bits of k beyond N - 9 fall above the register's width; with N = 8 nothing changes.
 void LDIH::execute(MACHINE& machine) {
-  const int32_t value = (r_->value & 0xFF) | (immediate_ & 0xFF) << 8;
-  if (machine.parameters.data_size > 8)
-    r_->value = sign_extend(value, machine.parameters.data_size);
+  r_->value = kernel(r_->value, immediate_, data_width(machine));
   next_instruction(machine, periods);
 }
 

@@ -5,29 +5,42 @@
 
 #include <cstdint>
 
-// The handlers of the run loop. `generic` asks the object to execute itself: every instruction
-// that may report a diagnostic, stop the run or jump to a computed address goes there.
+// The handlers of the run loop, listed once: the enum and the run loop's table of handlers are
+// both generated from this list, so a kind cannot miss its handler or find another's. `generic`
+// asks the object to execute itself: every instruction that may report a diagnostic, stop the
+// run or jump to a computed address goes there.
 // clang-format off
-enum class FAST_KIND : uint8_t {
-  finished,  // the sentinel past the last slot
-  empty,
-  generic,
-  nop,
-  add, adc, adi, sub, subc, cmp, cmpi,
-  logic_and, logic_or, eor,
-  asr, lsr, lsl,
-  tfr, ldil, ldih,
-  ld, st,  // on words already written; anything else is left to the object, which reports it
-  rjmp, rb0, rb1, rcall, ret,
-  ijmp, ib0, ib1,  // to an address within the ROM; beyond it the object reports or ends the run
-  // Fused chains: a run of NOPs, and an instruction that sets the flags, the NOPs the
-  // pipeline needs, then the relative branch that tests them.
-  nops, add_branch, adi_branch, sub_branch, cmp_branch, cmpi_branch, and_branch,
-  // The same chains when the branch tests Z, which needs only the result.
-  add_branch_z, adi_branch_z, sub_branch_z, cmp_branch_z, cmpi_branch_z, and_branch_z,
-  count
-};
+#define FAST_KIND_LIST(X)                                                                     \
+  X(finished) /* the sentinel past the last slot */                                          \
+  X(empty)                                                                                    \
+  X(generic)                                                                                  \
+  X(nop)                                                                                      \
+  X(add) X(adc) X(adi) X(sub) X(subc) X(cmp) X(cmpi)                                          \
+  X(logic_and) X(logic_or) X(eor)                                                             \
+  X(asr) X(lsr) X(lsl)                                                                        \
+  X(tfr) X(ldil) X(ldih)                                                                      \
+  /* on words already written; anything else is left to the object, which reports it */      \
+  X(ld) X(st)                                                                                 \
+  X(rjmp) X(rb0) X(rb1) X(rcall) X(ret)                                                       \
+  /* to an address within the ROM; beyond it the object reports or ends the run */            \
+  X(ijmp) X(ib0) X(ib1)                                                                       \
+  /* Fused chains, from here to the end: a run of NOPs, and an instruction that sets the     \
+     flags, the NOPs the pipeline needs, then the relative branch that tests them. */         \
+  X(nops) X(add_branch) X(adi_branch) X(sub_branch) X(cmp_branch) X(cmpi_branch)              \
+  X(and_branch)                                                                               \
+  /* The same chains when the branch tests Z, which needs only the result. */                 \
+  X(add_branch_z) X(adi_branch_z) X(sub_branch_z) X(cmp_branch_z) X(cmpi_branch_z)            \
+  X(and_branch_z)
 // clang-format on
+
+#define FAST_KIND_ENUMERATOR(kind) kind,
+enum class FAST_KIND : uint8_t { FAST_KIND_LIST(FAST_KIND_ENUMERATOR) count };
+#undef FAST_KIND_ENUMERATOR
+
+// A kind a single instruction's record takes, before the chains are fused.
+constexpr bool is_plain(FAST_KIND kind) {
+  return kind >= FAST_KIND::generic && kind < FAST_KIND::nops;
+}
 
 // The kinds whose value is a branch target, resolved to an absolute ROM address.
 constexpr bool jumps_to_value(FAST_KIND kind) {

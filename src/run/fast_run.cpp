@@ -6,10 +6,12 @@
 // and at the end.
 #include "run/fast_run.h"
 
-#include <array>
+#include <cstddef>
+#include <iterator>
 
 #include "base/error_handler.h"
 #include "base/user_interface.h"
+#include "isa/alu.h"
 #include "isa/opcode_table.h"
 #include "machine/machine.h"
 #include "run/pending_flags.h"
@@ -22,9 +24,10 @@ constexpr int taken_branch_periods = row_of(OPCODE::RB0).periods;
 constexpr int untaken_branch_periods = 1;
 static_assert(row_of(OPCODE::RB1).periods == taken_branch_periods);
 
-// Brings a result back to n bits; shift = 32 - n, so the sign bit lands on bit 31 and back.
-inline int32_t fit(int64_t v, int shift) {
-  return static_cast<int32_t>(static_cast<uint32_t>(v) << shift) >> shift;
+// The instruction's arithmetic and flags, the same kernel its object executes.
+template <OPCODE op, class... OPERANDS>
+constexpr auto kernel(OPERANDS... operands) {
+  return ALU_KERNEL<op>::apply(operands...);
 }
 
 bool has_diagnostics(const ERROR_HANDLER& errors) {
@@ -32,36 +35,30 @@ bool has_diagnostics(const ERROR_HANDLER& errors) {
 }
 }  // namespace
 
+// A kind's handler is the label of its name.
+#define HANDLER_OF(kind) &&kind,
+
 RUN_END run_program(MACHINE& machine, int64_t limit, ON_DIAGNOSTIC on_diagnostic) {
   const int64_t size = machine.rom.size();
   int64_t pc = machine.program_counter.value;
   if (pc < 0 || pc >= size) return {RUN_END::finished, 0, -1};
   if (limit <= 0) return {RUN_END::limit, 0, -1};
 
+  // Indexed by FAST_KIND and generated from the list that makes it, so a kind without its label
+  // does not compile.
+  static void* const handlers[] = {FAST_KIND_LIST(HANDLER_OF)};
+  static_assert(std::size(handlers) == static_cast<std::size_t>(FAST_KIND::count),
+                "one handler per FAST_KIND, in its order");
+
   // The labels with blocks and the macros below keep their own layout.
   // clang-format off
-  // Indexed by FAST_KIND, in its order.
-  static constexpr int handler_count = static_cast<int>(FAST_KIND::count);
-  static const std::array<void*, handler_count> handlers{
-      &&finished,     &&empty,        &&generic,      &&nop,         &&add,
-      &&adc,          &&adi,          &&sub,          &&subc,        &&cmp,
-      &&cmpi,         &&land,         &&lor,          &&eor,         &&asr,
-      &&lsr,          &&lsl,          &&tfr,          &&ldil,        &&ldih,
-      &&ld,           &&st,           &&rjmp,         &&rb0,         &&rb1,
-      &&rcall,        &&ret,          &&ijmp,         &&ib0,         &&ib1,
-      &&nops,         &&add_branch,   &&adi_branch,   &&sub_branch,  &&cmp_branch,
-      &&cmpi_branch,  &&and_branch,   &&add_branch_z, &&adi_branch_z, &&sub_branch_z,
-      &&cmp_branch_z, &&cmpi_branch_z, &&and_branch_z};
-  static_assert(handler_count == 43, "one handler per FAST_KIND, in its order");
-
   const PREDECODED* const code = machine.rom.predecoded();
   REGISTER* const registers = &machine.registers.at(0);
   STATUS_REGISTER& status = machine.status;
   const ERROR_HANDLER& errors = machine.error_handler;
   const bool& stop = machine.user_interface.stop;
   const bool stops_on_diagnostic = on_diagnostic == ON_DIAGNOSTIC::stop;
-  const int shift = 32 - machine.parameters.data_size;
-  const bool has_high_byte = machine.parameters.data_size > 8;
+  const DATA_WIDTH width{machine.parameters.data_size};
   MACHINE_RAM& ram = machine.ram;
   MACHINE_STACK& stack = machine.stack;
   const int data_size = machine.parameters.data_size;
@@ -134,7 +131,7 @@ nop:
 add: {
   int32_t& d = REG(record->a);
   const int32_t a = d, b = REG(record->b);
-  d = fit(int64_t{a} + b, shift);
+  d = kernel<OPCODE::ADD>(a, b, width).value;
   flags.note(PENDING_FLAGS::add, a, b, d);
   ++pc;
   NEXT(periods_of(OPCODE::ADD));
@@ -143,7 +140,7 @@ add: {
 adc: {
   int32_t& d = REG(record->a);
   const int32_t a = d, b = REG(record->b);
-  d = fit(int64_t{a} + b + flags.bit(S_R::C, status), shift);
+  d = kernel<OPCODE::ADC>(a, b, flags.bit(S_R::C, status), width).value;
   flags.note(PENDING_FLAGS::add, a, b, d);
   ++pc;
   NEXT(periods_of(OPCODE::ADC));
@@ -152,7 +149,7 @@ adc: {
 adi: {
   int32_t& d = REG(record->a);
   const int32_t a = d, b = record->value;
-  d = fit(int64_t{a} + b, shift);
+  d = kernel<OPCODE::ADI>(a, b, width).value;
   flags.note(PENDING_FLAGS::add, a, b, d);
   ++pc;
   NEXT(periods_of(OPCODE::ADI));
@@ -161,7 +158,7 @@ adi: {
 sub: {
   int32_t& d = REG(record->a);
   const int32_t a = d, b = REG(record->b);
-  d = fit(int64_t{a} - b, shift);
+  d = kernel<OPCODE::SUB>(a, b, width).value;
   flags.note(PENDING_FLAGS::subtract, a, b, d);
   ++pc;
   NEXT(periods_of(OPCODE::SUB));
@@ -171,91 +168,87 @@ sub: {
 subc: {
   flags.settle(status);
   int32_t& d = REG(record->a);
-  const int32_t a = d, b = REG(record->b);
-  const bool old_z = status.bit(S_R::Z);
-  d = fit(int64_t{a} - b - status.bit(S_R::C), shift);
-  set_subtract_flags(status, a, b, d);
-  status.set_bit(S_R::Z, old_z && d == 0);
+  const bool carry = status.bit(S_R::C), zero = status.bit(S_R::Z);
+  d = value_setting_flags(status, kernel<OPCODE::SUBC>(d, REG(record->b), carry, zero, width));
   ++pc;
   NEXT(periods_of(OPCODE::SUBC));
 }
 
 cmp: {
   const int32_t a = REG(record->a), b = REG(record->b);
-  flags.note(PENDING_FLAGS::subtract, a, b, fit(int64_t{a} - b, shift));
+  flags.note(PENDING_FLAGS::subtract, a, b, kernel<OPCODE::CMP>(a, b, width).value);
   ++pc;
   NEXT(periods_of(OPCODE::CMP));
 }
 
 cmpi: {
   const int32_t a = REG(record->a), b = record->value;
-  flags.note(PENDING_FLAGS::subtract, a, b, fit(int64_t{a} - b, shift));
+  flags.note(PENDING_FLAGS::subtract, a, b, kernel<OPCODE::CMPI>(a, b, width).value);
   ++pc;
   NEXT(periods_of(OPCODE::CMPI));
 }
 
-land:
-  flags.note_logic(REG(record->a) &= REG(record->b));
+logic_and: {
+  int32_t& d = REG(record->a);
+  flags.note_logic(d = kernel<OPCODE::AND>(d, REG(record->b)).value);
   ++pc;
   NEXT(periods_of(OPCODE::AND));
+}
 
-lor:
-  flags.note_logic(REG(record->a) |= REG(record->b));
+logic_or: {
+  int32_t& d = REG(record->a);
+  flags.note_logic(d = kernel<OPCODE::OR>(d, REG(record->b)).value);
   ++pc;
   NEXT(periods_of(OPCODE::OR));
+}
 
-eor:
-  flags.note_logic(REG(record->a) ^= REG(record->b));  // EOR Ra,Ra gives 0, as CLR must
+eor: {
+  int32_t& d = REG(record->a);
+  flags.note_logic(d = kernel<OPCODE::EOR>(d, REG(record->b)).value);
   ++pc;
   NEXT(periods_of(OPCODE::EOR));
+}
 
 // The shifts set C, Z, N, V and S themselves, replacing whatever was pending.
 asr: {
   int32_t& d = REG(record->a);
-  const bool carry = d & 1;
-  d >>= 1;
   flags.drop();
-  set_shift_flags(status, d, carry);
+  d = value_setting_flags(status, kernel<OPCODE::ASR>(d));
   ++pc;
   NEXT(periods_of(OPCODE::ASR));
 }
 
 lsr: {
   int32_t& d = REG(record->a);
-  const bool carry = d & 1;
-  d = static_cast<int32_t>((static_cast<uint32_t>(d) << shift) >> (shift + 1));
   flags.drop();
-  set_shift_flags(status, d, carry);
+  d = value_setting_flags(status, kernel<OPCODE::LSR>(d, width));
   ++pc;
   NEXT(periods_of(OPCODE::LSR));
 }
 
 lsl: {
   int32_t& d = REG(record->a);
-  const bool carry = d < 0;
-  d = fit(int64_t{d} * 2, shift);
   flags.drop();
-  set_shift_flags(status, d, carry);
+  d = value_setting_flags(status, kernel<OPCODE::LSL>(d, width));
   ++pc;
   NEXT(periods_of(OPCODE::LSL));
 }
 
 tfr:
-  REG(record->a) = REG(record->b);
+  REG(record->a) = kernel<OPCODE::TFR>(REG(record->b));
   ++pc;
   NEXT(periods_of(OPCODE::TFR));
 
 ldil: {
   int32_t& d = REG(record->a);
-  d = fit((d & ~0xFF) | (record->value & 0xFF), shift);
+  d = kernel<OPCODE::LDIL>(d, record->value, width);
   ++pc;
   NEXT(periods_of(OPCODE::LDIL));
 }
 
-// With N = 8 the high byte lies beyond the register and nothing changes.
 ldih: {
   int32_t& d = REG(record->a);
-  if (has_high_byte) d = fit((d & 0xFF) | (record->value & 0xFF) << 8, shift);
+  d = kernel<OPCODE::LDIH>(d, record->value, width);
   ++pc;
   NEXT(periods_of(OPCODE::LDIH));
 }
@@ -365,47 +358,39 @@ rb1:
 #define ON_Z (r == 0)
 
 // One chain handler per head and per test: the head's own code, then FINISH_CHAIN.
-#define ADD_CHAIN(head, opcode, test)                \
-  {                                                  \
-    CHAIN_OR(head);                                  \
-    int32_t& d = REG(record->a);                     \
-    const int32_t a = d, b = REG(record->b);         \
-    const int32_t r = d = fit(int64_t{a} + b, shift); \
-    flags.note(PENDING_FLAGS::add, a, b, r);         \
-    FINISH_CHAIN(opcode, test);                      \
+#define ADD_CHAIN(head, opcode, second, test)                           \
+  {                                                                     \
+    CHAIN_OR(head);                                                     \
+    int32_t& d = REG(record->a);                                        \
+    const int32_t a = d, b = (second);                                  \
+    const int32_t r = d = kernel<opcode>(a, b, width).value;            \
+    flags.note(PENDING_FLAGS::add, a, b, r);                            \
+    FINISH_CHAIN(opcode, test);                                         \
   }
-#define ADI_CHAIN(test)                              \
-  {                                                  \
-    CHAIN_OR(adi);                                   \
-    int32_t& d = REG(record->a);                     \
-    const int32_t a = d, b = record->value;          \
-    const int32_t r = d = fit(int64_t{a} + b, shift); \
-    flags.note(PENDING_FLAGS::add, a, b, r);         \
-    FINISH_CHAIN(OPCODE::ADI, test);                 \
+#define SUB_CHAIN(test)                                                 \
+  {                                                                     \
+    CHAIN_OR(sub);                                                      \
+    int32_t& d = REG(record->a);                                        \
+    const int32_t a = d, b = REG(record->b);                            \
+    const int32_t r = d = kernel<OPCODE::SUB>(a, b, width).value;       \
+    flags.note(PENDING_FLAGS::subtract, a, b, r);                       \
+    FINISH_CHAIN(OPCODE::SUB, test);                                    \
   }
-#define SUB_CHAIN(test)                              \
-  {                                                  \
-    CHAIN_OR(sub);                                   \
-    int32_t& d = REG(record->a);                     \
-    const int32_t a = d, b = REG(record->b);         \
-    const int32_t r = d = fit(int64_t{a} - b, shift); \
-    flags.note(PENDING_FLAGS::subtract, a, b, r);    \
-    FINISH_CHAIN(OPCODE::SUB, test);                 \
+#define CMP_CHAIN(head, opcode, second, test)                           \
+  {                                                                     \
+    CHAIN_OR(head);                                                     \
+    const int32_t a = REG(record->a), b = (second);                     \
+    const int32_t r = kernel<opcode>(a, b, width).value;                \
+    flags.note(PENDING_FLAGS::subtract, a, b, r);                       \
+    FINISH_CHAIN(opcode, test);                                         \
   }
-#define CMP_CHAIN(head, opcode, second, test)        \
-  {                                                  \
-    CHAIN_OR(head);                                  \
-    const int32_t a = REG(record->a), b = (second);  \
-    const int32_t r = fit(int64_t{a} - b, shift);    \
-    flags.note(PENDING_FLAGS::subtract, a, b, r);    \
-    FINISH_CHAIN(opcode, test);                      \
-  }
-#define AND_CHAIN(test)                              \
-  {                                                  \
-    CHAIN_OR(land);                                  \
-    const int32_t r = REG(record->a) &= REG(record->b); \
-    flags.note_logic(r);                             \
-    FINISH_CHAIN(OPCODE::AND, test);                 \
+#define AND_CHAIN(test)                                                 \
+  {                                                                     \
+    CHAIN_OR(logic_and);                                                \
+    int32_t& d = REG(record->a);                                        \
+    const int32_t r = d = kernel<OPCODE::AND>(d, REG(record->b)).value; \
+    flags.note_logic(r);                                                \
+    FINISH_CHAIN(OPCODE::AND, test);                                    \
   }
 
 nops:
@@ -415,13 +400,13 @@ nops:
   NEXT(record->span * periods_of(OPCODE::NOP));
 
 add_branch:
-  ADD_CHAIN(add, OPCODE::ADD, ON_FLAG)
+  ADD_CHAIN(add, OPCODE::ADD, REG(record->b), ON_FLAG)
 add_branch_z:
-  ADD_CHAIN(add, OPCODE::ADD, ON_Z)
+  ADD_CHAIN(add, OPCODE::ADD, REG(record->b), ON_Z)
 adi_branch:
-  ADI_CHAIN(ON_FLAG)
+  ADD_CHAIN(adi, OPCODE::ADI, record->value, ON_FLAG)
 adi_branch_z:
-  ADI_CHAIN(ON_Z)
+  ADD_CHAIN(adi, OPCODE::ADI, record->value, ON_Z)
 sub_branch:
   SUB_CHAIN(ON_FLAG)
 sub_branch_z:
@@ -442,13 +427,13 @@ and_branch_z:
 #undef AND_CHAIN
 #undef CMP_CHAIN
 #undef SUB_CHAIN
-#undef ADI_CHAIN
 #undef ADD_CHAIN
 #undef ON_Z
 #undef ON_FLAG
 #undef FINISH_CHAIN
 #undef CHAIN_OR
 #undef NEXT
+#undef HANDLER_OF
 #undef REG
 
 out_of_budget:

@@ -1,7 +1,7 @@
 // Flags computed where they are read. The fast run loop notes the operands and result of the
 // last add, subtract or logic instruction instead of setting five flags after each; a branch
 // works out the one flag it tests, and everything else that reads the status register (a
-// generic instruction, the end of a run) first settles them with the instructions' own rules.
+// generic instruction, the end of a run) first settles them, both with the ALU kernels' rules.
 #pragma once
 
 #include <cstdint>
@@ -25,41 +25,20 @@ class PENDING_FLAGS {
   bool bit(int flag, const STATUS_REGISTER& status) const {
     if (kind_ == none || flag == S_R::I) return status.bit(flag);
     if (flag == S_R::Z) return r_ == 0;  // the commonest test, and the cheapest
-    return (packed() >> flag) & 1;
+    return (flags().word() >> flag) & 1;
   }
 
   void settle(STATUS_REGISTER& status) {
-    switch (kind_) {
-      case add:
-        set_add_flags(status, a_, b_, r_);
-        break;
-      case subtract:
-        set_subtract_flags(status, a_, b_, r_);
-        break;
-      case logic:
-        set_logic_flags(status, r_);
-        break;
-      case none:
-        break;
-    }
+    if (kind_ != none) set_flags(status, flags());
     kind_ = none;
   }
 
  private:
-  // C, Z, N, V and S at their bits of the status word, from the sign bits as alu.h has them:
-  // the carry and overflow words hold in bit 31 what add_carry and the others answer.
-  uint32_t packed() const {
-    const uint32_t a = a_, b = b_, r = r_;
-    uint32_t carry = 0, overflow = 0;
-    if (kind_ == add) {
-      carry = (a & b) | ((a | b) & ~r);
-      overflow = (a ^ r) & (b ^ r);
-    } else if (kind_ == subtract) {
-      carry = (~a & b) | (b & r) | (r & ~a);
-      overflow = (a ^ b) & (a ^ r);
-    }
-    const uint32_t c = carry >> 31, v = overflow >> 31, n = r >> 31, z = r == 0;
-    return c << S_R::C | z << S_R::Z | n << S_R::N | v << S_R::V | (n ^ v) << S_R::S;
+  // The instructions' own flag kernels, on the operands and result noted.
+  ALU_FLAGS flags() const {
+    if (kind_ == add) return add_flags(a_, b_, r_);
+    if (kind_ == subtract) return subtract_flags(a_, b_, r_);
+    return logic_flags(r_);
   }
 
   KIND kind_ = none;
