@@ -33,7 +33,8 @@ struct OPCODE_ROW {
   int number;                 // instruction_number
   bool writes_status;
   bool reads_status;
-  PIPELINE_USE pipeline;  // what the forwarding module checks
+  PIPELINE_USE pipeline;      // what the forwarding module checks
+  bool signed_field = false;  // the immediate field is two's complement (ADI, CMPI, offsets)
 };
 
 namespace opcode_rows {
@@ -43,7 +44,7 @@ using enum PIPELINE_READS;
 // clang-format off
 inline constexpr std::array<OPCODE_ROW, static_cast<std::size_t>(OPCODE::count)> table{{
   // opcode                 mnemonic  pattern imm shift reg clk number writes reads
-  //  {operand layout, registers read, registers written}
+  //  {operand layout, registers read, registers written}, then true for a signed field
   {OPCODE::ADC,             "ADC",    0x0400, 0, 0, 5, 1,     1, true,  true,
    {AS_WRITTEN, ITS_REGISTERS, WRITES_A}},
   {OPCODE::ADD,             "ADD",    0x0800, 0, 0, 5, 1,     2, true,  false,
@@ -89,9 +90,9 @@ inline constexpr std::array<OPCODE_ROW, static_cast<std::size_t>(OPCODE::count)>
   {OPCODE::BITST,           "BITST",  0x4A00, 4, 5, 5, 1,     9, true,  false,
    {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}},
   {OPCODE::ADI,             "ADI",    0x6000, 7, 5, 5, 1,     3, true,  false,
-   {AS_WRITTEN, ITS_REGISTERS, WRITES_A}},
+   {AS_WRITTEN, ITS_REGISTERS, WRITES_A}, true},
   {OPCODE::CMPI,            "CMPI",   0x7000, 7, 5, 5, 1,    11, true,  false,
-   {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}},
+   {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}, true},
   {OPCODE::LDIH,            "LDIH",   0x8000, 8, 3, 3, 1,    21, false, false,
    {AS_WRITTEN, LOADED, WRITES_A}},
   {OPCODE::LDIL,            "LDIL",   0x8800, 8, 3, 3, 1,    22, false, false,
@@ -133,13 +134,13 @@ inline constexpr std::array<OPCODE_ROW, static_cast<std::size_t>(OPCODE::count)>
   {OPCODE::IB1,             "IB1",    0xD400, 3, 7, 5, 4,    15, false, true,
    {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}},
   {OPCODE::RB0,             "RB0",    0xD800, 7, 0, 0, 4,    31, false, true,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, true},
   {OPCODE::RB1,             "RB1",    0xDC00, 7, 0, 0, 4,    32, false, true,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, true},
   {OPCODE::RJMP,            "RJMP",   0xE000, 12, 0, 0, 4,   36, false, false,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, true},
   {OPCODE::RCALL,           "RCALL",  0xF000, 12, 0, 0, 2,   33, false, false,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, true},
   {OPCODE::PMC,             "PMC",    0x0000, 16, 0, 0, 1, 10000, false, false,
    {AS_WRITTEN, NOTHING, WRITES_A}},
 }};
