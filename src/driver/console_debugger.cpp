@@ -191,14 +191,14 @@ void CONSOLE_DEBUGGER::toggle_breakpoint() {
     return;
   }
   switch (breakpoints.breakpoint_state(file, n)) {
-    case -1:
+    case line_without_code:
       write("line " + std::to_string(n) + " is not reachable.\n");
       break;
-    case 1:
+    case line_with_breakpoint:
       breakpoints.remove_breakpoint(file, n);
       write("Removing breakpoint at line " + where);
       break;
-    default:
+    case line_without_breakpoint:
       breakpoints.set_breakpoint(file, n);
       write("Breakpoint at line " + where);
   }
