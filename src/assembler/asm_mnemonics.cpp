@@ -7,6 +7,7 @@
 
 #include "assembler/asm_cursor.h"
 #include "assembler/asm_operands.h"
+#include "isa/immediate_range.h"
 #include "isa/instructions.h"
 
 namespace {
@@ -72,10 +73,11 @@ constexpr ASM_MNEMONIC row(std::string_view text, FORM form, ASM_BUILDER build,
                       .no_blank_message = no_blank_message,
                       .build = build};
 }
-constexpr ASM_MNEMONIC ranged(std::string_view text, ASM_BUILDER build, int32_t low, int32_t high) {
+// The range is the instruction's own field.
+constexpr ASM_MNEMONIC ranged(std::string_view text, ASM_BUILDER build, OPCODE opcode) {
   ASM_MNEMONIC r = row(text, FORM::R_IMMEDIATE, build);
-  r.low = low;
-  r.high = high;
+  r.low = immediate_range(opcode).low;
+  r.high = immediate_range(opcode).high;
   return r;
 }
 constexpr ASM_MNEMONIC stepped(std::string_view text, ASM_BUILDER increment_form,
@@ -105,10 +107,10 @@ constexpr std::array mnemonics{
   row("TFR",  FORM::RR, two_registers<TFR>),
   row("SUB",  FORM::RR, two_registers<SUB>, "Unknown asm instruction."),
   row("CMP",  FORM::RR, two_registers<CMP>, AFTER::SKIP_ONE_CHARACTER),
-  ranged("ADI",  register_immediate<ADI>, -64, 63),
-  ranged("CMPI", register_immediate<CMPI>, -64, 63),
-  ranged("LDIL", register_immediate<LDIL>, 0, 255),
-  ranged("LDIH", register_immediate<LDIH>, 0, 255),
+  ranged("ADI",  register_immediate<ADI>, OPCODE::ADI),
+  ranged("CMPI", register_immediate<CMPI>, OPCODE::CMPI),
+  ranged("LDIL", register_immediate<LDIL>, OPCODE::LDIL),
+  ranged("LDIH", register_immediate<LDIH>, OPCODE::LDIH),
   row("ASR",  FORM::R, one_register<ASR>),
   row("COM",  FORM::R, one_register<COM>),
   row("LSL",  FORM::R, one_register<LSL>),

@@ -1,11 +1,13 @@
 // The holder through which every text meant for the user passes: the mode's interface once one
-// is installed, a fallback stream (standard output) before that. Also carries the run/step stop
-// flag.
+// is installed, a fallback stream (standard output) before that. Also shows the machine's run
+// state as the stop flag.
 #pragma once
 
 #include <memory>
 #include <ostream>
 #include <string_view>
+
+#include "base/stop_flag.h"
 
 // A mode's front end: the console of the batch modes or the window.
 class INTERFACE {
@@ -29,8 +31,9 @@ class USER_INTERFACE {
   void put_integer(long long value);
   void flush();
 
-  // True when a run must not go on: in the debugger, the window, and after a breakpoint.
-  bool stop = false;
+  // True when a run must not go on: in the debugger, the window, and after a breakpoint. A view
+  // of the machine's run state, which the machine binds.
+  STOP_FLAG stop;
 
  private:
   std::unique_ptr<INTERFACE> current_;

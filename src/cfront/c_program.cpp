@@ -9,6 +9,7 @@
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/macro.h"
+#include "isa/immediate_range.h"
 #include "machine/machine.h"
 
 C_PROGRAM::C_PROGRAM(C_SERVICES services) : services(std::move(services)) {
@@ -73,13 +74,10 @@ int C_PROGRAM::register_count() const {
   return parameters().register_count;
 }
 
-// A value the code generator cannot load in one step, once reduced to the register width:
-// outside -64..63, or -128..127 when N is 8.
+// Only a value the code generator cannot load directly, once reduced to the register width.
 void C_PROGRAM::enter_in_pool(DECIMAL_CONSTANT& constant) {
   if (constant.pooled) return;
-  const int32_t reach = data_size() == 8 ? 128 : 64;
-  const int32_t reduced = sign_extend(constant.value, data_size());
-  if (reduced >= -reach && reduced < reach) return;
+  if (!needs_pool(sign_extend(constant.value, data_size()), data_size())) return;
   constant.pooled = true;
   constant_pool.push_back(&constant);
 }

@@ -11,13 +11,9 @@
 #include "codegen/media/immediate_sm.h"
 #include "codegen/media/machine_sequences.h"
 #include "codegen/media/rom_sm.h"
+#include "isa/immediate_range.h"
 #include "isa/instructions.h"
 #include "machine/machine.h"
-
-bool needs_pool(int32_t v, int width) {
-  if (v >= -64 && v <= 63) return false;
-  return !(width == 8 && v >= -128 && v <= 127);
-}
 
 void CONSTANT_POOL::reset() {
   words_.clear();

@@ -11,10 +11,6 @@ class DECIMAL_CONSTANT;
 class ROM_SM;
 class STORAGE_MEDIUM;
 
-// True when the reduced value v needs a pool word: outside -64..63, except with 8-bit
-// registers, where -128..127 load in one LDIL.
-bool needs_pool(int32_t v, int width);
-
 class CONSTANT_POOL {
  public:
   void reset();

@@ -2,6 +2,8 @@
 // initialisation from the last to the first, main's body, a jump past the other functions,
 // then their code from the last live one to the second. Every jump that leaves the program
 // lands one past its last word.
+#include "codegen/program_layout.h"
+
 #include "base/echo.h"
 #include "base/error_handler.h"
 #include "cfront/c_function.h"

@@ -6,9 +6,9 @@ namespace {
 
 // Program-counter widths other than 16 and 24 follow the 24-bit rule: a pair whenever the
 // registers are narrower than the program counter, so every ROM address can be formed.
-int long_jump_mode_for(const PROCESSOR_PARAMETERS& parameters) {
-  if (parameters.pc_width <= parameters.data_size) return 2;
-  return parameters.data_size == 8 ? 1 : 3;
+LONG_JUMP_MODE long_jump_mode_for(const PROCESSOR_PARAMETERS& parameters) {
+  if (parameters.pc_width <= parameters.data_size) return LONG_JUMP_MODE::one_register;
+  return parameters.data_size == 8 ? LONG_JUMP_MODE::byte_pair : LONG_JUMP_MODE::wide_pair;
 }
 
 void echo_register(ECHO& echo, const char* text, int n, const char* after) {
@@ -31,7 +31,7 @@ void REGISTER_ROLES::assign_register_roles(const PROCESSOR_PARAMETERS& parameter
   free_stack_.clear();
   long_jump_mode_ = long_jump_mode_for(parameters);
   reserve(0);
-  if (long_jump_mode_ == 2) {
+  if (long_jump_mode_ == LONG_JUMP_MODE::one_register) {
     echo.echo_string("Long jump register: R0 (only one)\n");
   } else {
     reserve(1);

@@ -11,6 +11,14 @@
 
 class ECHO;
 
+// How a branch target reaches the long-jump registers, by the widths of the registers and of the
+// program counter.
+enum class LONG_JUMP_MODE {
+  byte_pair = 1,     // R1:R0 with 8-bit registers
+  one_register = 2,  // R0 alone: the registers are as wide as the program counter
+  wide_pair = 3,     // R1:R0 with wider registers, still narrower than the program counter
+};
+
 class REGISTER_ROLES {
  public:
   explicit REGISTER_ROLES(REGISTER_POOL& registers) : registers_(registers) {}
@@ -19,9 +27,7 @@ class REGISTER_ROLES {
   // report line by line.
   void assign_register_roles(const PROCESSOR_PARAMETERS& parameters, ECHO& echo);
 
-  // 1: R1:R0 with 8-bit registers; 2: R0 alone (16-bit registers and program counter);
-  // 3: R1:R0 with wider registers.
-  int long_jump_mode() const { return long_jump_mode_; }
+  LONG_JUMP_MODE long_jump_mode() const { return long_jump_mode_; }
   REGISTER& long_jump_low() { return registers_.at(0); }
   REGISTER& long_jump_high() { return registers_.at(1); }
   REGISTER& ram_access() { return registers_.at(2); }
@@ -48,6 +54,6 @@ class REGISTER_ROLES {
   REGISTER_POOL& registers_;
   std::array<bool, REGISTER_POOL::capacity> busy_{};
   std::vector<int> free_stack_;
-  int long_jump_mode_ = 1;
+  LONG_JUMP_MODE long_jump_mode_ = LONG_JUMP_MODE::byte_pair;
   int extra_temporary_ = 3;
 };

@@ -18,6 +18,6 @@ int COMMAND_LINE_INTERFACE::run() {
   PROJECT_MANAGER& project = context_.project_manager;
   if (!project.is_open()) project.update();
   if (project.compiler_stopped) return 1;
-  if (!context_.user_interface.stop) return batch_run(context_);
+  if (mode_ == CONSOLE_MODE::batch_run) return batch_run(context_);
   return CONSOLE_DEBUGGER(context_).run();
 }

@@ -8,9 +8,13 @@
 
 struct CONTEXT;
 
+// What the console's run does: -run's batch run or -debug's prompt.
+enum class CONSOLE_MODE { batch_run, debugger };
+
 class COMMAND_LINE_INTERFACE : public INTERFACE {
  public:
-  explicit COMMAND_LINE_INTERFACE(CONTEXT& context) : context_(context) {}
+  explicit COMMAND_LINE_INTERFACE(CONTEXT& context, CONSOLE_MODE mode = CONSOLE_MODE::batch_run)
+      : context_(context), mode_(mode) {}
 
   void put_string(std::string_view text) override;
   void flush() override;
@@ -18,4 +22,5 @@ class COMMAND_LINE_INTERFACE : public INTERFACE {
 
  private:
   CONTEXT& context_;
+  CONSOLE_MODE mode_;
 };

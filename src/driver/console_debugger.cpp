@@ -191,14 +191,14 @@ void CONSOLE_DEBUGGER::toggle_breakpoint() {
     return;
   }
   switch (breakpoints.breakpoint_state(file, n)) {
-    case -1:
+    case line_without_code:
       write("line " + std::to_string(n) + " is not reachable.\n");
       break;
-    case 1:
+    case line_with_breakpoint:
       breakpoints.remove_breakpoint(file, n);
       write("Removing breakpoint at line " + where);
       break;
-    default:
+    case line_without_breakpoint:
       breakpoints.set_breakpoint(file, n);
       write("Breakpoint at line " + where);
   }
@@ -209,33 +209,36 @@ void CONSOLE_DEBUGGER::toggle_breakpoint() {
 // goes in slices so that an interrupt is seen within a fraction of a second.
 void CONSOLE_DEBUGGER::continue_execution() {
   MACHINE& machine = context_.machine;
-  bool& stop = context_.user_interface.stop;
+  EXECUTION_STATE& execution = machine.execution;
   write("Running...\n");
   int64_t last_address = machine.program_counter.value;
   if (is_within_code(machine)) execute_one(machine);  // moves off a breakpoint
-  stop = false;
-  bool stopped = false;
+  execution.start();
   {
     const INTERRUPT_REQUEST interrupt;
     int64_t remaining = run_limit_;
-    while (is_within_code(machine) && !stopped) {
+    while (is_within_code(machine) && execution.running()) {
       const RUN_END end =
           run_program(machine, std::min(remaining, slice_size), ON_DIAGNOSTIC::go_on);
       if (end.last_address >= 0) last_address = end.last_address;
       remaining -= end.executed;
       if (end.reason != RUN_END::limit) break;
-      stopped = interrupt.requested() || remaining <= 0;
+      if (interrupt.requested())
+        execution.hold(RUN_STATE::interrupted);
+      else if (remaining <= 0)
+        execution.hold(RUN_STATE::stopped);
     }
   }
   std::string description;
-  if (stop || stopped) {
-    write(stopped ? "Stopped.\n" : "Breakpoint reached.\n");
+  if (!execution.running()) {
+    const bool at_breakpoint = execution.state() == RUN_STATE::at_breakpoint;
+    write(at_breakpoint ? "Breakpoint reached.\n" : "Stopped.\n");
     machine.program_counter.append_line_at(description, machine, last_address);
   } else {
     step(machine, description);
+    execution.hold(RUN_STATE::finished);
   }
   write(description + "\n");
-  stop = true;
 }
 
 void CONSOLE_DEBUGGER::show_clock() {

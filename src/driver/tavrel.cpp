@@ -14,7 +14,7 @@
 namespace {
 
 int run_windowed(CONTEXT& context, const SCREEN_MAKER& make_screen) {
-  context.user_interface.stop = true;
+  context.machine.execution.hold();
   if (!make_screen) {
     context.error_output << "Tavrel : this program has no windowed mode.\n";
     return 1;
@@ -50,15 +50,20 @@ int list_assembly(CONTEXT& context) {
   return status_of_command(context);
 }
 
+// The console's mode is its own; the run state starts as the mode needs it: free to run under
+// -run, held at the debugger's prompt.
 int run_batch(CONTEXT& context, COMMAND_LINE& command_line) {
-  context.user_interface.install(std::make_unique<COMMAND_LINE_INTERFACE>(context));
+  const MODE mode = command_line.mode();
+  const CONSOLE_MODE console =
+      mode == MODE::debug ? CONSOLE_MODE::debugger : CONSOLE_MODE::batch_run;
+  context.user_interface.install(std::make_unique<COMMAND_LINE_INTERFACE>(context, console));
   if (!command_line.read_file_arguments(command_line.first_file_index())) return 1;
-  switch (command_line.mode()) {
+  switch (mode) {
     case MODE::run:
-      context.user_interface.stop = false;
+      context.machine.execution.start();
       return context.user_interface.current()->run();
     case MODE::debug:
-      context.user_interface.stop = true;
+      context.machine.execution.hold();
       return context.user_interface.current()->run();
     case MODE::compile:
       return compile(context);

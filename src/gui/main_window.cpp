@@ -107,7 +107,7 @@ void MAIN_WINDOW::enable_commands() {
 }
 
 bool MAIN_WINDOW::is_running() const {
-  return !context_.user_interface.stop;
+  return context_.machine.execution.running();
 }
 
 void MAIN_WINDOW::execute_command(int command) {

@@ -66,19 +66,19 @@ void MAIN_WINDOW::step() {
   refresh_views();
 }
 
-// The first instruction runs while stop is still set, so a run that starts on a breakpoint
-// executes the instruction under it instead of stopping again.
+// The first instruction runs while the machine is still held, so a run that starts on a
+// breakpoint executes the instruction under it instead of stopping again.
 void MAIN_WINDOW::run() {
   if (is_running()) return;
   step();
   if (build_failed_ || context_.project_manager.needs_update) return;
-  context_.user_interface.stop = false;
+  context_.machine.execution.start();
   since_frame_.start();
   idle_.start();
 }
 
 void MAIN_WINDOW::stop() {
-  context_.user_interface.stop = true;
+  context_.machine.execution.hold();
   idle_.stop();
   refresh_views();
   show_current_line();
@@ -90,15 +90,15 @@ void MAIN_WINDOW::stop_running() {
 
 void MAIN_WINDOW::run_slices() {
   MACHINE& machine = context_.machine;
-  bool& stop_flag = context_.user_interface.stop;
+  EXECUTION_STATE& execution = machine.execution;
   QElapsedTimer turn;
   turn.start();
   int64_t last_address = -1;
-  while (!stop_flag) {
+  while (execution.running()) {
     const RUN_END end = run_program(machine, slice_size, ON_DIAGNOSTIC::go_on);
     if (end.last_address >= 0) last_address = end.last_address;
     if (end.reason == RUN_END::finished) {
-      stop_flag = true;
+      execution.hold(RUN_STATE::finished);
       idle_.stop();
       refresh_views();
       announce_end();
@@ -113,7 +113,7 @@ void MAIN_WINDOW::run_slices() {
     }
     if (turn.nsecsElapsed() >= turn_nanoseconds) break;
   }
-  if (stop_flag) {
+  if (!execution.running()) {
     idle_.stop();
     mark_source_of(last_address);
   } else if (since_frame_.elapsed() >= frame_milliseconds) {

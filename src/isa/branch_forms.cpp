@@ -3,6 +3,7 @@
 
 #include "base/error_handler.h"
 #include "isa/asm_label.h"
+#include "isa/immediate_range.h"
 #include "machine/hexadecimal.h"
 #include "machine/machine.h"
 #include "machine/status_register.h"
@@ -30,9 +31,7 @@ uint16_t ASM_BR::code() const {
 }
 
 void ASM_BR::check_placement(MACHINE& machine) {
-  const int32_t reach = 1 << (row().immediate_width - 1);
-  const int32_t o = offset();
-  if (o < -reach || o > reach - 1)
+  if (!immediate_range(row().opcode).holds(offset()))
     machine.error_handler.error_at(position(), "Relative branch too far.");
 }
 

@@ -37,6 +37,7 @@ struct OPCODE_ROW {
   bool alu;               // its arithmetic and flags are an ALU_KERNEL (isa/alu_kernels.h)
   PIPELINE_USE pipeline;  // what the forwarding module checks
   FAST_KIND fast_kind;    // the run loop's handler; generic runs the object itself
+  bool signed_field = false;  // the immediate field is two's complement (ADI, CMPI, offsets)
 };
 
 namespace opcode_rows {
@@ -46,7 +47,8 @@ using enum PIPELINE_READS;
 // clang-format off
 inline constexpr std::array<OPCODE_ROW, static_cast<std::size_t>(OPCODE::count)> table{{
   // opcode                 mnemonic  pattern imm shift reg clk number writes reads  alu
-  //  {operand layout, registers read, registers written}, fast run handler
+  //  {operand layout, registers read, registers written}, fast run handler, then true for a
+  //  signed field
   {OPCODE::ADC,             "ADC",    0x0400, 0, 0, 5, 1,     1, true,  true,  true,
    {AS_WRITTEN, ITS_REGISTERS, WRITES_A}, FAST_KIND::adc},
   {OPCODE::ADD,             "ADD",    0x0800, 0, 0, 5, 1,     2, true,  false, true,
@@ -92,9 +94,9 @@ inline constexpr std::array<OPCODE_ROW, static_cast<std::size_t>(OPCODE::count)>
   {OPCODE::BITST,           "BITST",  0x4A00, 4, 5, 5, 1,     9, true,  false, true,
    {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}, FAST_KIND::generic},
   {OPCODE::ADI,             "ADI",    0x6000, 7, 5, 5, 1,     3, true,  false, true,
-   {AS_WRITTEN, ITS_REGISTERS, WRITES_A}, FAST_KIND::adi},
+   {AS_WRITTEN, ITS_REGISTERS, WRITES_A}, FAST_KIND::adi, true},
   {OPCODE::CMPI,            "CMPI",   0x7000, 7, 5, 5, 1,    11, true,  false, true,
-   {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}, FAST_KIND::cmpi},
+   {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}, FAST_KIND::cmpi, true},
   {OPCODE::LDIH,            "LDIH",   0x8000, 8, 3, 3, 1,    21, false, false, true,
    {AS_WRITTEN, LOADED, WRITES_A}, FAST_KIND::ldih},
   {OPCODE::LDIL,            "LDIL",   0x8800, 8, 3, 3, 1,    22, false, false, true,
@@ -136,13 +138,13 @@ inline constexpr std::array<OPCODE_ROW, static_cast<std::size_t>(OPCODE::count)>
   {OPCODE::IB1,             "IB1",    0xD400, 3, 7, 5, 4,    15, false, true,  false,
    {AS_WRITTEN, ITS_REGISTERS, WRITES_NONE}, FAST_KIND::ib1},
   {OPCODE::RB0,             "RB0",    0xD800, 7, 0, 0, 4,    31, false, true,  false,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rb0},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rb0, true},
   {OPCODE::RB1,             "RB1",    0xDC00, 7, 0, 0, 4,    32, false, true,  false,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rb1},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rb1, true},
   {OPCODE::RJMP,            "RJMP",   0xE000, 12, 0, 0, 4,   36, false, false, false,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rjmp},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rjmp, true},
   {OPCODE::RCALL,           "RCALL",  0xF000, 12, 0, 0, 2,   33, false, false, false,
-   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rcall},
+   {AS_WRITTEN, NOTHING, WRITES_NONE}, FAST_KIND::rcall, true},
   {OPCODE::PMC,             "PMC",    0x0000, 16, 0, 0, 1, 10000, false, false, false,
    {AS_WRITTEN, NOTHING, WRITES_A}, FAST_KIND::generic},
 }};

@@ -1,6 +1,5 @@
 #include "machine/breakpoint.h"
 
-#include "base/user_interface.h"
 #include "machine/machine.h"
 
 void BREAKPOINT::wrap(ASM* object) {
@@ -9,8 +8,8 @@ void BREAKPOINT::wrap(ASM* object) {
 }
 
 void BREAKPOINT::execute(MACHINE& machine) {
-  if (!machine.user_interface.stop) {
-    machine.user_interface.stop = true;  // the program counter stays here, the clock too
+  if (machine.execution.running()) {
+    machine.execution.hold(RUN_STATE::at_breakpoint);  // the program counter stays, the clock too
     return;
   }
   if (wrapped_ != nullptr)

@@ -1,6 +1,7 @@
-// A breakpoint stands in a ROM slot in place of an instruction. While a run goes on (stop is
-// false) it stops the run without executing anything; when the run starts on it (stop is true)
-// it executes the instruction it wraps. Images, listings and checks see the wrapped instruction.
+// A breakpoint stands in a ROM slot in place of an instruction. While the machine runs it holds
+// it at the breakpoint without executing anything; when a run starts on it (the machine still
+// held) it executes the instruction it wraps. Images, listings and checks see the wrapped
+// instruction.
 #pragma once
 
 #include "machine/asm.h"

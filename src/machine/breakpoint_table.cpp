@@ -45,20 +45,21 @@ int BREAKPOINT_TABLE::remove_breakpoint(const SRC_FILE& file, int line) {
   return address;
 }
 
-int BREAKPOINT_TABLE::breakpoint_state(const SRC_FILE& file, int line) {
+BREAKPOINT_STATE BREAKPOINT_TABLE::breakpoint_state(const SRC_FILE& file, int line) {
   LINES& lines = files_[&file];
   auto entry = lines.find(line);
-  if (entry == lines.end() || !entry->second) return has_code_at(rom_, file.path(), line) ? 0 : -1;
+  if (entry == lines.end() || !entry->second)
+    return has_code_at(rom_, file.path(), line) ? line_without_breakpoint : line_without_code;
   if (install_breakpoint(rom_, entry->second.get(), file.path(), line) == nullptr) {
     lines.erase(entry);
-    return -1;
+    return line_without_code;
   }
-  return 1;
+  return line_with_breakpoint;
 }
 
 void BREAKPOINT_TABLE::remove_all_breakpoints(const SRC_FILE& file) {
   for (int line : lines_from_highest(lines_of(file)))
-    if (breakpoint_state(file, line) == 1) remove_breakpoint(file, line);
+    if (breakpoint_state(file, line) == line_with_breakpoint) remove_breakpoint(file, line);
 }
 
 void BREAKPOINT_TABLE::reattach_breakpoints(const SRC_FILE& file) {

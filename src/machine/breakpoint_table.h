@@ -11,6 +11,14 @@
 class ROM;
 class SRC_FILE;
 
+// What a source line offers a breakpoint. Unscoped, with the numbers the console's and the
+// window's answers were written against.
+enum BREAKPOINT_STATE : int {
+  line_without_code = -1,
+  line_without_breakpoint = 0,  // the line has code
+  line_with_breakpoint = 1,     // its breakpoint stands in the ROM
+};
+
 class BREAKPOINT_TABLE {
  public:
   // Line number -> that line's breakpoint; a null entry is a line whose breakpoint was dropped.
@@ -24,8 +32,8 @@ class BREAKPOINT_TABLE {
   int set_breakpoint(const SRC_FILE& file, int line);
   // Answers the address it stood at, or -1.
   int remove_breakpoint(const SRC_FILE& file, int line);
-  // 1: the line has a breakpoint in the ROM; 0: no breakpoint but code; -1: no code.
-  int breakpoint_state(const SRC_FILE& file, int line);
+  // Puts the line's recorded breakpoint back first, dropping it when the line lost its code.
+  BREAKPOINT_STATE breakpoint_state(const SRC_FILE& file, int line);
   void remove_all_breakpoints(const SRC_FILE& file);
   // After a rebuild: every recorded breakpoint of the file goes back on its line, or is dropped.
   void reattach_breakpoints(const SRC_FILE& file);

@@ -6,8 +6,8 @@
 
 class MACHINE;
 
-// Executes the instruction at the program counter and answers false; answers true, executing
-// nothing, when the program counter is outside the ROM (the program has finished).
+// Answers whether the program has finished: true, with nothing executed, when the program
+// counter is outside the ROM; otherwise executes the instruction there and answers false.
 inline bool execute_one(MACHINE& machine);
 
 // Writes the program counter line into text, then executes the instruction there, if any.

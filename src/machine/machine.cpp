@@ -1,5 +1,16 @@
 #include "machine/machine.h"
 
+#include "base/user_interface.h"
+
+MACHINE::MACHINE(ERROR_HANDLER& error_handler, USER_INTERFACE& user_interface)
+    : error_handler(error_handler), user_interface(user_interface) {
+  user_interface.stop.bind(&execution);
+}
+
+MACHINE::~MACHINE() {
+  user_interface.stop.bind(nullptr);
+}
+
 void MACHINE::reset() {
   program_counter.reset();
   status.reset();

@@ -4,6 +4,7 @@
 
 #include "machine/breakpoint_table.h"
 #include "machine/device_pool.h"
+#include "machine/execution_state.h"
 #include "machine/machine_clock.h"
 #include "machine/machine_ram.h"
 #include "machine/machine_stack.h"
@@ -19,8 +20,9 @@ class USER_INTERFACE;
 
 class MACHINE {
  public:
-  MACHINE(ERROR_HANDLER& error_handler, USER_INTERFACE& user_interface)
-      : error_handler(error_handler), user_interface(user_interface) {}
+  // Binds the user interface's stop flag to the run state, until destruction.
+  MACHINE(ERROR_HANDLER& error_handler, USER_INTERFACE& user_interface);
+  ~MACHINE();
   MACHINE(const MACHINE&) = delete;
   MACHINE& operator=(const MACHINE&) = delete;
 
@@ -39,6 +41,7 @@ class MACHINE {
   ROM rom;
   BREAKPOINT_TABLE breakpoints{rom};  // kept across builds: reset leaves it alone
   PROCESSOR_CONFIGURATION configuration{parameters, registers, stack, devices};
+  EXECUTION_STATE execution;  // kept across builds too
 
   ERROR_HANDLER& error_handler;
   USER_INTERFACE& user_interface;

@@ -56,7 +56,7 @@ RUN_END run_program(MACHINE& machine, int64_t limit, ON_DIAGNOSTIC on_diagnostic
   REGISTER* const registers = &machine.registers.at(0);
   STATUS_REGISTER& status = machine.status;
   const ERROR_HANDLER& errors = machine.error_handler;
-  const bool& stop = machine.user_interface.stop;
+  const EXECUTION_STATE& execution = machine.execution;
   const bool stops_on_diagnostic = on_diagnostic == ON_DIAGNOSTIC::stop;
   const DATA_WIDTH width{machine.parameters.data_size};
   MACHINE_RAM& ram = machine.ram;
@@ -108,7 +108,7 @@ generic:
   machine.rom.execute_at(pc, machine);
   pc = machine.program_counter.value;
   --remaining;
-  if (stop) {
+  if (!execution.running()) {
     reason = RUN_END::breakpoint;
     goto out;
   }

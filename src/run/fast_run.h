@@ -22,7 +22,7 @@ struct RUN_END {
 enum class ON_DIAGNOSTIC { go_on, stop };
 
 // Executes at most limit instructions from the program counter. The run also ends at a
-// breakpoint (which sets the user interface's stop flag), when the program counter is outside
+// breakpoint (which holds the machine's run state), when the program counter is outside
 // the ROM, below it as well as beyond, and, when asked, right after an instruction that leaves
 // an error or a warning counted.
 RUN_END run_program(MACHINE& machine, int64_t limit, ON_DIAGNOSTIC on_diagnostic);

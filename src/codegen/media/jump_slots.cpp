@@ -12,16 +12,17 @@
 
 namespace {
 
-// In mode 3 the high part a div 2^w exceeds 8 bits when the program counter is more than
+// With a wide pair the high part a div 2^w exceeds 8 bits when the program counter is more than
 // 8 bits wider than the registers: R1 then takes two loads.
 bool high_part_needs_two_loads(const CODEGEN& g) {
-  return g.roles.long_jump_mode() == 3 && g.machine.parameters.pc_width - g.width() > 8;
+  return g.roles.long_jump_mode() == LONG_JUMP_MODE::wide_pair &&
+         g.machine.parameters.pc_width - g.width() > 8;
 }
 
 }  // namespace
 
 int SM_MANAGER::jump_slot_count() const {
-  if (g_.roles.long_jump_mode() != 3) return 2;
+  if (g_.roles.long_jump_mode() != LONG_JUMP_MODE::wide_pair) return 2;
   return high_part_needs_two_loads(g_) ? 4 : 3;
 }
 
@@ -38,7 +39,7 @@ void SM_MANAGER::load_jump_target(int32_t a) {
   REGISTER& r0 = g_.roles.long_jump_low();
   REGISTER& r1 = g_.roles.long_jump_high();
   switch (g_.roles.long_jump_mode()) {
-    case 1:
+    case LONG_JUMP_MODE::byte_pair:
       // The pair of 8-bit registers forms 16 bits: nothing above 65535 is reachable through it.
       if (a > 0xFFFF)
         g_.error_handler.error_at(code.position,
@@ -49,11 +50,11 @@ void SM_MANAGER::load_jump_target(int32_t a) {
         code.emit<EOR>(&r1, &r1);
       code.emit<LDIL>(&r0, a % 256);
       return;
-    case 2:
+    case LONG_JUMP_MODE::one_register:
       code.emit<LDIH>(&r0, a / 256);
       code.emit<LDIL>(&r0, a % 256);
       return;
-    default: {
+    case LONG_JUMP_MODE::wide_pair: {
       const int w = g_.width();
       const int32_t high = a >> w;
       const int32_t low = a & ((int32_t{1} << w) - 1);

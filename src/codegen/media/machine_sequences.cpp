@@ -5,6 +5,7 @@
 
 #include "codegen/codegen.h"
 #include "codegen/media/scratch.h"
+#include "isa/immediate_range.h"
 #include "isa/instructions.h"
 #include "machine/machine.h"
 
@@ -13,7 +14,7 @@ int32_t reduce_to_width(const CODEGEN& g, int64_t value) {
 }
 
 bool fits_immediate_field(int32_t n) {
-  return n >= -64 && n <= 63;
+  return fits_immediate(OPCODE::ADI, n) && fits_immediate(OPCODE::CMPI, n);
 }
 
 namespace {

@@ -231,17 +231,17 @@ SRC_FILE* SRC_FILE_WINDOW::shown_file() const {
   return shown_path_.empty() ? nullptr : context_.source_files.find(shown_path_);
 }
 
-int SRC_FILE_WINDOW::toggle_breakpoint(int line) {
+BREAKPOINT_STATE SRC_FILE_WINDOW::toggle_breakpoint(int line) {
   SRC_FILE* file = shown_file();
-  if (file == nullptr) return -1;
+  if (file == nullptr) return line_without_code;
   BREAKPOINT_TABLE& breakpoints = context_.machine.breakpoints;
-  int state = breakpoints.breakpoint_state(*file, line);
-  if (state == 1) {
+  BREAKPOINT_STATE state = breakpoints.breakpoint_state(*file, line);
+  if (state == line_with_breakpoint) {
     breakpoints.remove_breakpoint(*file, line);
-    state = 0;
-  } else if (state == 0) {
+    state = line_without_breakpoint;
+  } else if (state == line_without_breakpoint) {
     breakpoints.set_breakpoint(*file, line);
-    state = 1;
+    state = line_with_breakpoint;
   } else {
     context_.user_interface.put_string("line " + std::to_string(line) + " is not reachable.\n");
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "gui/views/machine_view.h"
+#include "machine/breakpoint_table.h"
 
 class QComboBox;
 class SRC_FILE;
@@ -34,9 +35,8 @@ class SRC_FILE_WINDOW : public MACHINE_VIEW {
 
   void refresh() override;  // redraws the margin and the list of the project's files
 
-  // Sets or removes the breakpoint of a line of the file shown; answers the new state as
-  // breakpoint_state does (1 set, 0 removed, -1 the line has no code).
-  int toggle_breakpoint(int line);
+  // Sets or removes the breakpoint of a line of the file shown; answers the line's new state.
+  BREAKPOINT_STATE toggle_breakpoint(int line);
   void toggle_breakpoint_at_cursor();
   // The inspection text for a line and column of the file shown; empty when nothing is there.
   std::string bubble_text(int line, int column) const;

@@ -1,14 +1,15 @@
 // The build: reset, then the numbered stages, each echoed in verbose mode. Any error stops the
 // later stages and leaves the ROM empty; the pipeline never ends the process, the modes decide
 // from the counts what follows.
+#include "pipeline/project_manager.h"
+
 #include "base/file_kind.h"
 #include "base/src_file.h"
 #include "cfront/c_function.h"
 #include "cfront/c_stops.h"
-#include "codegen/statement_code.h"
+#include "codegen/program_layout.h"
 #include "codegen/storage_allocation.h"
 #include "pipeline/context.h"
-#include "pipeline/project_manager.h"
 #include "project/file_search.h"
 
 namespace {
@@ -69,7 +70,7 @@ void compile_from_main(CONTEXT& context) {
 }
 
 // Stage 5: announced, and where a failed build loses its code.
-void optimise(CONTEXT& context) {
+void drop_code_after_errors(CONTEXT& context) {
   if (!no_errors(context)) {
     context.machine.rom.clear();
     context.codegen.media_valid = false;
@@ -176,7 +177,7 @@ void PROJECT_MANAGER::update() {
     compiler_stopped = true;
     report_stop(context_, stop);
   }
-  optimise(context_);
+  drop_code_after_errors(context_);
   if (no_errors(context_)) {
     ensure_output_name(context_, binary_text_file_path);
     reattach_all_breakpoints(context_);
