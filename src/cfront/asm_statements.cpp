@@ -37,6 +37,6 @@ void ASM_MACRO::check(C_PROGRAM& program) {
 }
 
 ASM_CALL::ASM_CALL(COMPOUND* block, POSITION position, std::unique_ptr<ASM> instruction)
-    : STATEMENT(block), position(position), instruction(std::move(instruction)) {}
+    : OF_KIND(block), position(position), instruction(std::move(instruction)) {}
 
 ASM_CALL::~ASM_CALL() = default;

@@ -13,7 +13,7 @@ class SIMPLE_ASSIGNMENT;
 struct REGISTER;
 
 // `Rn` or the relative form `Rx-d` (register X - d).
-class REGISTER_FROM_C final : public EXPRESSION {
+class REGISTER_FROM_C final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::register_from_c> {
  public:
   REGISTER_FROM_C(POSITION position, POSITION second_position, int number, bool relative)
       : position(position), second_position(second_position), number(number), relative(relative) {}
@@ -32,7 +32,7 @@ class REGISTER_FROM_C final : public EXPRESSION {
 };
 
 // One instruction of an `asm( ... )` statement, as the assembler read it.
-class ASM_CALL final : public STATEMENT {
+class ASM_CALL final : public OF_KIND<STATEMENT, STATEMENT_KIND::asm_call> {
  public:
   ASM_CALL(COMPOUND* block, POSITION position, std::unique_ptr<ASM> instruction);
   ~ASM_CALL() override;
@@ -42,9 +42,9 @@ class ASM_CALL final : public STATEMENT {
   std::unique_ptr<ASM> instruction;  // handed to the ROM by the code generator
 };
 
-class ASM_MACRO final : public STATEMENT {
+class ASM_MACRO final : public OF_KIND<STATEMENT, STATEMENT_KIND::asm_macro> {
  public:
-  ASM_MACRO(COMPOUND* block, POSITION start) : STATEMENT(block), start(start) {}
+  ASM_MACRO(COMPOUND* block, POSITION start) : OF_KIND(block), start(start) {}
   void check(C_PROGRAM& program) override;
 
   POSITION start;

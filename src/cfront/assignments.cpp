@@ -4,6 +4,7 @@
 #include "cfront/assignments.h"
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/binary.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
@@ -39,8 +40,8 @@ void ASSIGNMENT::simplify_sides(C_PROGRAM& program) {
 // shows the two types and the assignment.
 void SIMPLE_ASSIGNMENT::test_types(C_PROGRAM& program) {
   ERROR_HANDLER& error_handler = program.services.error_handler;
-  if (dynamic_cast<UNARY_AND*>(source) != nullptr) {
-    if (dynamic_cast<POINTER_TYPE*>(target->type_of(program)) == nullptr)
+  if (kind_cast<UNARY_AND>(source) != nullptr) {
+    if (kind_cast<POINTER_TYPE>(target->type_of(program)) == nullptr)
       error_handler.error_at(position, " Bad assignment.");
     return;
   }

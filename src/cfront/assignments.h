@@ -8,8 +8,6 @@
 
 class ASSIGNMENT : public EXPRESSION {
  public:
-  ASSIGNMENT(POSITION position, EXPRESSION* target, EXPRESSION* source)
-      : position(position), target(target), source(source) {}
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
   bool is_boolean(C_PROGRAM& program) override;
@@ -22,28 +20,30 @@ class ASSIGNMENT : public EXPRESSION {
   EXPRESSION* source;
 
  protected:
+  ASSIGNMENT(EXPRESSION_KIND kind, POSITION position, EXPRESSION* target, EXPRESSION* source)
+      : EXPRESSION(kind), position(position), target(target), source(source) {}
   // The type test of `=`; the compound forms have none.
   virtual void test_types(C_PROGRAM&) {}
   // Target and source simplified, with their messages.
   void simplify_sides(C_PROGRAM& program);
 };
 
-class SIMPLE_ASSIGNMENT final : public ASSIGNMENT {
+class SIMPLE_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::simple_assignment> {
  public:
-  using ASSIGNMENT::ASSIGNMENT;
+  using OF_KIND::OF_KIND;
 
  protected:
   void test_types(C_PROGRAM& program) override;
 };
 
-class PLUS_ASSIGNMENT final : public ASSIGNMENT {
+class PLUS_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::plus_assignment> {
  public:
-  using ASSIGNMENT::ASSIGNMENT;
+  using OF_KIND::OF_KIND;
 };
 
-class MINUS_ASSIGNMENT final : public ASSIGNMENT {
+class MINUS_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::minus_assignment> {
  public:
-  using ASSIGNMENT::ASSIGNMENT;
+  using OF_KIND::OF_KIND;
 };
 
 class SHIFT_ASSIGNMENT : public ASSIGNMENT {
@@ -55,12 +55,14 @@ class SHIFT_ASSIGNMENT : public ASSIGNMENT {
   int32_t count = 0;
 };
 
-class SHIFT_LEFT_ASSIGNMENT final : public SHIFT_ASSIGNMENT {
+class SHIFT_LEFT_ASSIGNMENT final
+    : public OF_KIND<SHIFT_ASSIGNMENT, EXPRESSION_KIND::shift_left_assignment> {
  public:
-  using SHIFT_ASSIGNMENT::SHIFT_ASSIGNMENT;
+  using OF_KIND::OF_KIND;
 };
 
-class SHIFT_RIGHT_ASSIGNMENT final : public SHIFT_ASSIGNMENT {
+class SHIFT_RIGHT_ASSIGNMENT final
+    : public OF_KIND<SHIFT_ASSIGNMENT, EXPRESSION_KIND::shift_right_assignment> {
  public:
-  using SHIFT_ASSIGNMENT::SHIFT_ASSIGNMENT;
+  using OF_KIND::OF_KIND;
 };

@@ -8,8 +8,6 @@
 
 class BINARY : public EXPRESSION {
  public:
-  BINARY(POSITION position, EXPRESSION* left, EXPRESSION* right)
-      : position(position), left(left), right(right) {}
   // Typed by the left operand.
   C_TYPE* type_of(C_PROGRAM& program) override;
   POSITION position_of() const override { return position; }
@@ -18,6 +16,10 @@ class BINARY : public EXPRESSION {
   POSITION position;  // of the operator
   EXPRESSION* left;
   EXPRESSION* right;
+
+ protected:
+  BINARY(EXPRESSION_KIND kind, POSITION position, EXPRESSION* left, EXPRESSION* right)
+      : EXPRESSION(kind), position(position), left(left), right(right) {}
 };
 
 // Simplifies both operands; two constants fold into a new constant by fold().
@@ -28,15 +30,15 @@ class FOLDING : public BINARY {
   virtual int32_t fold(int32_t left, int32_t right) const = 0;
 };
 
-class BINARY_PLUS final : public FOLDING {
+class BINARY_PLUS final : public OF_KIND<FOLDING, EXPRESSION_KIND::binary_plus> {
  public:
-  using FOLDING::FOLDING;
+  using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override;
 };
 
-class BINARY_MINUS final : public FOLDING {
+class BINARY_MINUS final : public OF_KIND<FOLDING, EXPRESSION_KIND::binary_minus> {
  public:
-  using FOLDING::FOLDING;
+  using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override;
 };
 
@@ -45,22 +47,22 @@ class BIT_A_BIT : public FOLDING {
   using FOLDING::FOLDING;
 };
 
-class BASIC_AND final : public BIT_A_BIT {
+class BASIC_AND final : public OF_KIND<BIT_A_BIT, EXPRESSION_KIND::basic_and> {
  public:
-  using BIT_A_BIT::BIT_A_BIT;
+  using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override { return l & r; }
 };
 
-class INCLUSIVE_OR final : public BIT_A_BIT {
+class INCLUSIVE_OR final : public OF_KIND<BIT_A_BIT, EXPRESSION_KIND::inclusive_or> {
  public:
-  using BIT_A_BIT::BIT_A_BIT;
+  using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override { return l | r; }
 };
 
 // `a ^ b`, typed like & and | by its left operand.
-class EXCLUSIVE_OR final : public BIT_A_BIT {
+class EXCLUSIVE_OR final : public OF_KIND<BIT_A_BIT, EXPRESSION_KIND::exclusive_or> {
  public:
-  using BIT_A_BIT::BIT_A_BIT;
+  using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override { return l ^ r; }
 };
 
@@ -69,15 +71,15 @@ class LOGICAL : public FOLDING {
   using FOLDING::FOLDING;
 };
 
-class LOGICAL_AND final : public LOGICAL {
+class LOGICAL_AND final : public OF_KIND<LOGICAL, EXPRESSION_KIND::logical_and> {
  public:
-  using LOGICAL::LOGICAL;
+  using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override { return l != 0 && r != 0; }
 };
 
-class LOGICAL_OR final : public LOGICAL {
+class LOGICAL_OR final : public OF_KIND<LOGICAL, EXPRESSION_KIND::logical_or> {
  public:
-  using LOGICAL::LOGICAL;
+  using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override { return l != 0 || r != 0; }
 };
 
@@ -95,12 +97,12 @@ class SHIFT : public BINARY {
 void record_shift_count(const EXPRESSION& count_expression, C_PROGRAM& program,
                         bool& constant_count, int32_t& count);
 
-class SHIFT_LEFT final : public SHIFT {
+class SHIFT_LEFT final : public OF_KIND<SHIFT, EXPRESSION_KIND::shift_left> {
  public:
-  using SHIFT::SHIFT;
+  using OF_KIND::OF_KIND;
 };
 
-class SHIFT_RIGHT final : public SHIFT {
+class SHIFT_RIGHT final : public OF_KIND<SHIFT, EXPRESSION_KIND::shift_right> {
  public:
-  using SHIFT::SHIFT;
+  using OF_KIND::OF_KIND;
 };

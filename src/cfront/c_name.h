@@ -13,7 +13,7 @@ class C_FUNCTION;
 // A program-wide interned string: equal texts are the same object.
 using INTERNED = const std::string*;
 
-class NAME final : public EXPRESSION {
+class NAME final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::name> {
  public:
   NAME(INTERNED text, COMPOUND* block, C_FUNCTION* function, POSITION position, POSITION last)
       : text(text), block(block), function(function), position(position), last(last) {}

@@ -4,6 +4,7 @@
 #include "cfront/c_types.h"
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_stops.h"
 
 namespace {
@@ -21,11 +22,22 @@ constexpr SCALAR_RULE int_rule{"int does not fit into char.", "Incompatible with
 constexpr SCALAR_RULE unsigned_int_rule{"unsigned int does not fit into char.",
                                         "Incompatible with int C type."};
 
+// A void source stops before, a pointer source has its own rule.
 const SCALAR_RULE& scalar_rule(const C_TYPE& source) {
-  if (dynamic_cast<const CHAR_TYPE*>(&source) != nullptr) return char_rule;
-  if (dynamic_cast<const UNSIGNED_CHAR_TYPE*>(&source) != nullptr) return unsigned_char_rule;
-  if (dynamic_cast<const INT_TYPE*>(&source) != nullptr) return int_rule;
-  return unsigned_int_rule;
+  switch (source.kind()) {
+    case TYPE_KIND::char_type:
+      return char_rule;
+    case TYPE_KIND::unsigned_char_type:
+      return unsigned_char_rule;
+    case TYPE_KIND::int_type:
+      return int_rule;
+    case TYPE_KIND::unsigned_int_type:
+      return unsigned_int_rule;
+    case TYPE_KIND::void_type:
+    case TYPE_KIND::pointer_type:
+      break;
+  }
+  stop_compiler("a conformance rule for " + source.display_name(), source.position());
 }
 
 const char* refusal(const C_TYPE& source, const C_TYPE& target);
@@ -39,8 +51,8 @@ bool pointed_to_types_conform(const C_TYPE& source, const C_TYPE& target) {
 // The reason source is refused where target is expected, or nullptr. The char target is
 // tested first: the int types include the char types.
 const char* refusal(const C_TYPE& source, const C_TYPE& target) {
-  if (const auto* pointer = dynamic_cast<const POINTER_TYPE*>(&source)) {
-    const auto* target_pointer = dynamic_cast<const POINTER_TYPE*>(&target);
+  if (const auto* pointer = kind_cast<POINTER_TYPE>(&source)) {
+    const auto* target_pointer = kind_cast<POINTER_TYPE>(&target);
     const bool matches =
         target_pointer != nullptr &&
         pointed_to_types_conform(*pointer->pointed_to, *target_pointer->pointed_to);

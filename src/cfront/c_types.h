@@ -10,9 +10,19 @@
 
 class ERROR_HANDLER;
 
+// One kind per concrete type class.
+enum class TYPE_KIND {
+  void_type,
+  char_type,
+  unsigned_char_type,
+  int_type,
+  unsigned_int_type,
+  pointer_type,
+};
+
 class C_TYPE : public C_NODE {
  public:
-  explicit C_TYPE(POSITION position) : position_(position) {}
+  TYPE_KIND kind() const { return kind_; }
 
   // For a composite, the position of its innermost part.
   virtual POSITION position() const { return position_; }
@@ -23,29 +33,33 @@ class C_TYPE : public C_NODE {
   // "void", "char", "unsigned char", "int", "unsigned int"; a pointer appends '*'.
   virtual std::string display_name() const = 0;
 
+ protected:
+  C_TYPE(TYPE_KIND kind, POSITION position) : kind_(kind), position_(position) {}
+
  private:
+  const TYPE_KIND kind_;
   POSITION position_;
 };
 
-class VOID_TYPE final : public C_TYPE {
+class VOID_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::void_type> {
  public:
-  using C_TYPE::C_TYPE;
+  using OF_KIND::OF_KIND;
   bool is_void() const override { return true; }
   std::string display_name() const override { return "void"; }
 };
 
-class CHAR_TYPE final : public C_TYPE {
+class CHAR_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::char_type> {
  public:
-  using C_TYPE::C_TYPE;
+  using OF_KIND::OF_KIND;
   bool is_char() const override { return true; }
   bool is_int() const override { return true; }
   std::string display_name() const override { return "char"; }
 };
 
-class UNSIGNED_CHAR_TYPE final : public C_TYPE {
+class UNSIGNED_CHAR_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::unsigned_char_type> {
  public:
   UNSIGNED_CHAR_TYPE(POSITION unsigned_position, POSITION char_position)
-      : C_TYPE(unsigned_position), char_position(char_position) {}
+      : OF_KIND(unsigned_position), char_position(char_position) {}
   bool is_char() const override { return true; }
   bool is_int() const override { return true; }
   std::string display_name() const override { return "unsigned char"; }
@@ -53,28 +67,28 @@ class UNSIGNED_CHAR_TYPE final : public C_TYPE {
   POSITION char_position;
 };
 
-class INT_TYPE final : public C_TYPE {
+class INT_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::int_type> {
  public:
-  using C_TYPE::C_TYPE;
+  using OF_KIND::OF_KIND;
   bool is_int() const override { return true; }
   std::string display_name() const override { return "int"; }
 };
 
-class UNSIGNED_INT_TYPE final : public C_TYPE {
+class UNSIGNED_INT_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::unsigned_int_type> {
  public:
   // int_position is empty (no file) when `int` was not written.
   UNSIGNED_INT_TYPE(POSITION unsigned_position, POSITION int_position)
-      : C_TYPE(unsigned_position), int_position(int_position) {}
+      : OF_KIND(unsigned_position), int_position(int_position) {}
   bool is_int() const override { return true; }
   std::string display_name() const override { return "unsigned int"; }
 
   POSITION int_position;
 };
 
-class POINTER_TYPE final : public C_TYPE {
+class POINTER_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::pointer_type> {
  public:
   POINTER_TYPE(POSITION star_position, C_TYPE* pointed_to)
-      : C_TYPE(star_position), pointed_to(pointed_to) {}
+      : OF_KIND(star_position), pointed_to(pointed_to) {}
   POSITION position() const override { return pointed_to->position(); }
   std::string display_name() const override { return pointed_to->display_name() + "*"; }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_function.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
@@ -15,7 +16,7 @@ namespace {
 
 // A pointer is compared by what it points to.
 const C_TYPE* compared_type(const C_TYPE* type) {
-  const auto* pointer = dynamic_cast<const POINTER_TYPE*>(type);
+  const auto* pointer = kind_cast<POINTER_TYPE>(type);
   return pointer != nullptr ? pointer->pointed_to : type;
 }
 
@@ -77,7 +78,7 @@ EXPRESSION* POINTER_USAGE::simplify(C_PROGRAM& program) {
   if (checked) return this;
   checked = true;
   const bool is_pointer = type_of(program) != nullptr;
-  const auto* name = dynamic_cast<const NAME*>(base);
+  const auto* name = kind_cast<NAME>(base);
   const bool undefined_name = name != nullptr && name->resolution == name;
   if (!is_pointer && !undefined_name)
     program.services.error_handler.error_at(position_of(),
@@ -89,7 +90,7 @@ EXPRESSION* POINTER_USAGE::simplify(C_PROGRAM& program) {
 
 C_TYPE* POINTER_USAGE::type_of(C_PROGRAM& program) {
   if (element_type != nullptr) return element_type;
-  if (auto* pointer = dynamic_cast<POINTER_TYPE*>(base->type_of(program)))
+  if (auto* pointer = kind_cast<POINTER_TYPE>(base->type_of(program)))
     element_type = pointer->pointed_to;
   return element_type;
 }

@@ -9,7 +9,7 @@
 
 class C_FUNCTION;
 
-class FUNCTION_CALL final : public EXPRESSION {
+class FUNCTION_CALL final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::function_call> {
  public:
   explicit FUNCTION_CALL(NAME* callee) : callee(callee), text(callee->text) {}
   EXPRESSION* simplify(C_PROGRAM& program) override;
@@ -30,7 +30,7 @@ class FUNCTION_CALL final : public EXPRESSION {
 };
 
 // `base[index]`: the word at the base's address plus the index.
-class POINTER_USAGE final : public EXPRESSION {
+class POINTER_USAGE final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::pointer_usage> {
  public:
   POINTER_USAGE(EXPRESSION* base, EXPRESSION* index) : base(base), index(index) {}
   EXPRESSION* simplify(C_PROGRAM& program) override;

@@ -12,19 +12,44 @@ class C_PROGRAM;
 class DECLARATION_LIST;
 class LABEL;
 
+// One kind per concrete statement class.
+enum class STATEMENT_KIND {
+  compound,
+  expression_statement,
+  if_else,
+  while_loop,
+  do_while,
+  for_loop,
+  case_clause,
+  default_clause,
+  switch_statement,
+  label,
+  goto_statement,
+  return_without_expression,
+  return_expression,
+  asm_call,
+  asm_macro,
+};
+
 class STATEMENT : public C_NODE {
  public:
-  explicit STATEMENT(class COMPOUND* block) : block(block) {}
   virtual void check(C_PROGRAM& program) = 0;
+  STATEMENT_KIND kind() const { return kind_; }
 
   class COMPOUND* block;  // the block it was parsed in (none for a function body)
   POSITION start;         // where it begins, set by the parser
+
+ protected:
+  STATEMENT(STATEMENT_KIND kind, class COMPOUND* block) : block(block), kind_(kind) {}
+
+ private:
+  const STATEMENT_KIND kind_;
 };
 
-class COMPOUND final : public STATEMENT {
+class COMPOUND final : public OF_KIND<STATEMENT, STATEMENT_KIND::compound> {
  public:
   COMPOUND(COMPOUND* enclosing, POSITION open_brace)
-      : STATEMENT(enclosing), enclosing(enclosing), open_brace(open_brace) {}
+      : OF_KIND(enclosing), enclosing(enclosing), open_brace(open_brace) {}
   // Declarations from the last to the first, then statements from the last to the first.
   void check(C_PROGRAM& program) override;
   // The function it belongs to: set on a body, found through the enclosing blocks otherwise.

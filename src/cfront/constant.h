@@ -7,7 +7,7 @@
 
 #include "cfront/expression.h"
 
-class DECIMAL_CONSTANT final : public EXPRESSION {
+class DECIMAL_CONSTANT final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::decimal_constant> {
  public:
   DECIMAL_CONSTANT(POSITION first, POSITION last, int32_t value, bool is_unsigned = false)
       : first(first), last(last), value(value), is_unsigned(is_unsigned) {}

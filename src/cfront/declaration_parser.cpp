@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/kind_cast.h"
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
@@ -47,7 +48,7 @@ bool next_word_among(C_PARSER& parser, const std::array<std::string_view, COUNT>
 }
 
 bool is_prototype(const DECLARATOR* declarator) {
-  return dynamic_cast<const FUNCTION_PROTOTYPE*>(declarator) != nullptr;
+  return kind_cast<FUNCTION_PROTOTYPE>(declarator) != nullptr;
 }
 
 enum class NAME_AHEAD { none, followed_by_ending, followed_by_other };
@@ -115,7 +116,7 @@ bool specifiers_end_here(C_PARSER& parser) {
 
 // `[]` on a name makes its type a pointer: an array of unknown size is a pointer.
 DECLARATOR* unknown_size_array(C_PARSER& parser, DECLARATOR* declarator, POSITION open_bracket) {
-  auto* named = dynamic_cast<TYPE_AND_NAME*>(declarator);
+  auto* named = kind_cast<TYPE_AND_NAME>(declarator);
   if (named == nullptr) {
     parser.report(open_bracket, "Only the first brackets of a declarator may be empty.");
     return declarator;
@@ -145,7 +146,7 @@ DECLARATOR* parse_prototype_suffix(C_PARSER& parser, DECLARATOR* declarator) {
   C_PROGRAM& program = parser.program;
   PARAMETER_LIST* parameters = program.make<PARAMETER_LIST>(parser.token_start());
   parser.parse_parameters(*parameters);
-  auto* named = dynamic_cast<TYPE_AND_NAME*>(declarator);
+  auto* named = kind_cast<TYPE_AND_NAME>(declarator);
   if (named == nullptr)
     stop_compiler("a prototype around something other than a name", declarator->position());
   C_TYPE* return_type = named->type();
@@ -328,7 +329,7 @@ DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
   if (!match_char('{')) return program.make<INITIALIZER>(declarator, parse_assignment());
   INITIALIZER_LIST* list = program.make<INITIALIZER_LIST>(token_start(), declarator);
   parse_initializer_items(*this, *list);
-  if (dynamic_cast<ARRAY_TYPE*>(declarator) == nullptr)
+  if (kind_cast<ARRAY_TYPE>(declarator) == nullptr)
     report(declarator->position(), "Bad initialization for this type.");
   return list;
 }

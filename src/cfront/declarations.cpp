@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 #include "cfront/expression.h"
@@ -51,7 +52,7 @@ void ARRAY_TYPE::check(C_PROGRAM& program) {
   EXPRESSION* simplified =
       size_expression == nullptr ? nullptr : size_expression->simplify(program);
   if (simplified != nullptr) size_expression = simplified;
-  auto* constant = dynamic_cast<DECIMAL_CONSTANT*>(simplified);
+  auto* constant = kind_cast<DECIMAL_CONSTANT>(simplified);
   if (const char* problem = size_problem(constant)) {
     const NAME* declared_name = name();
     const POSITION where = declared_name != nullptr     ? declared_name->position
@@ -76,7 +77,7 @@ void INITIALIZER::check(C_PROGRAM& program) {
 
 void INITIALIZER_LIST::check(C_PROGRAM& program) {
   declarator->check(program);
-  const auto* array = dynamic_cast<const ARRAY_TYPE*>(declarator);
+  const auto* array = kind_cast<ARRAY_TYPE>(declarator);
   if (array == nullptr || array->size == nullptr ||
       static_cast<int64_t>(items.size()) != array->size->value) {
     program.services.error_handler.error_at(open_brace,

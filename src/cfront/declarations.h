@@ -12,8 +12,19 @@
 class DECIMAL_CONSTANT;
 class EXPRESSION;
 
+// One kind per concrete declarator class.
+enum class DECLARATOR_KIND {
+  type_and_name,
+  array_type,
+  function_prototype,
+  initializer,
+  initializer_list,
+};
+
 class DECLARATOR : public C_NODE {
  public:
+  DECLARATOR_KIND kind() const { return kind_; }
+
   // The type of the declared value; an array answers its pointer-to-element type.
   virtual C_TYPE* type() const = 0;
   // The declared name, or nullptr.
@@ -29,10 +40,16 @@ class DECLARATOR : public C_NODE {
 
   bool needs_ram_cell = false;  // its address is taken
   bool used = false;            // in the program's used declarations
+
+ protected:
+  explicit DECLARATOR(DECLARATOR_KIND kind) : kind_(kind) {}
+
+ private:
+  const DECLARATOR_KIND kind_;
 };
 
 // A declared name with its type (none for a declarator written without one).
-class TYPE_AND_NAME final : public DECLARATOR {
+class TYPE_AND_NAME final : public OF_KIND<DECLARATOR, DECLARATOR_KIND::type_and_name> {
  public:
   TYPE_AND_NAME(C_TYPE* type, NAME* name) : type_(type), name_(name) {}
   C_TYPE* type() const override { return type_; }
@@ -46,7 +63,7 @@ class TYPE_AND_NAME final : public DECLARATOR {
 
 // `element[size]`. The element type is a pointer to the element declarator's type, so
 // `int a[2][3]` is an array whose element declarator is an array around `int a`.
-class ARRAY_TYPE final : public DECLARATOR {
+class ARRAY_TYPE final : public OF_KIND<DECLARATOR, DECLARATOR_KIND::array_type> {
  public:
   ARRAY_TYPE(DECLARATOR* element, EXPRESSION* size_expression, POINTER_TYPE* element_type,
              POSITION closing_bracket)
@@ -89,7 +106,7 @@ class PARAMETER_LIST final : public C_NODE {
   std::vector<ARGUMENT_DECLARATION*> parameters;  // in source order
 };
 
-class FUNCTION_PROTOTYPE final : public DECLARATOR {
+class FUNCTION_PROTOTYPE final : public OF_KIND<DECLARATOR, DECLARATOR_KIND::function_prototype> {
  public:
   FUNCTION_PROTOTYPE(C_TYPE* return_type, NAME* name, PARAMETER_LIST* parameters)
       : return_type(return_type), function_name(name), parameters(parameters) {}
@@ -105,7 +122,6 @@ class FUNCTION_PROTOTYPE final : public DECLARATOR {
 // An initialiser answers every question about the declared value from its declarator.
 class INITIALIZING : public DECLARATOR {
  public:
-  explicit INITIALIZING(DECLARATOR* declarator) : declarator(declarator) {}
   C_TYPE* type() const override { return declarator->type(); }
   NAME* name() const override { return declarator->name(); }
   POSITION position() const override { return declarator->position(); }
@@ -114,23 +130,27 @@ class INITIALIZING : public DECLARATOR {
   bool is_array() const override { return declarator->is_array(); }
 
   DECLARATOR* declarator;
+
+ protected:
+  INITIALIZING(DECLARATOR_KIND kind, DECLARATOR* declarator)
+      : DECLARATOR(kind), declarator(declarator) {}
 };
 
 // `declarator = expression`; the check folds the expression to a constant.
-class INITIALIZER final : public INITIALIZING {
+class INITIALIZER final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initializer> {
  public:
   INITIALIZER(DECLARATOR* declarator, EXPRESSION* expression)
-      : INITIALIZING(declarator), expression(expression) {}
+      : OF_KIND(declarator), expression(expression) {}
   void check(C_PROGRAM& program) override;
 
   EXPRESSION* expression;
 };
 
 // `declarator = { items }`; only an array may have one.
-class INITIALIZER_LIST final : public INITIALIZING {
+class INITIALIZER_LIST final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initializer_list> {
  public:
   INITIALIZER_LIST(POSITION open_brace, DECLARATOR* declarator)
-      : INITIALIZING(declarator), open_brace(open_brace) {}
+      : OF_KIND(declarator), open_brace(open_brace) {}
   void check(C_PROGRAM& program) override;
 
   POSITION open_brace;

@@ -3,6 +3,7 @@
 #include "cfront/expression.h"
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
 #include "cfront/c_types.h"
@@ -36,7 +37,7 @@ EXPRESSION* simplify_operand(EXPRESSION*& operand, C_PROGRAM& program) {
 namespace {
 
 bool is_built_in_call(const EXPRESSION& expression, const C_PROGRAM& program) {
-  const auto* call = dynamic_cast<const FUNCTION_CALL*>(&expression);
+  const auto* call = kind_cast<FUNCTION_CALL>(&expression);
   return call != nullptr && call->function == nullptr && program.is_built_in(call->text);
 }
 

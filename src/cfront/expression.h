@@ -9,8 +9,47 @@
 class C_PROGRAM;
 class C_TYPE;
 
+// One kind per concrete expression class.
+enum class EXPRESSION_KIND {
+  binary_plus,
+  binary_minus,
+  basic_and,
+  inclusive_or,
+  exclusive_or,
+  logical_and,
+  logical_or,
+  shift_left,
+  shift_right,
+  relational_eq,
+  relational_neq,
+  relational_lt,
+  relational_le,
+  relational_gt,
+  relational_ge,
+  unary_and,
+  unary_star,
+  unary_minus,
+  unary_postfix_plus_plus,
+  unary_postfix_minus_minus,
+  simple_assignment,
+  plus_assignment,
+  minus_assignment,
+  shift_left_assignment,
+  shift_right_assignment,
+  function_call,
+  pointer_usage,
+  decimal_constant,
+  local_variable,
+  global_variable,
+  argument,
+  name,
+  register_from_c,
+};
+
 class EXPRESSION : public C_NODE {
  public:
+  EXPRESSION_KIND kind() const { return kind_; }
+
   // Answers nullptr only where the class says so.
   virtual EXPRESSION* simplify(C_PROGRAM& program) = 0;
   // The C type, or nullptr (a call whose callee is not found, a register).
@@ -33,6 +72,12 @@ class EXPRESSION : public C_NODE {
 
   // The height of the tree below it. The checks walk trees recursively, so the parser bounds it.
   int depth = 1;
+
+ protected:
+  explicit EXPRESSION(EXPRESSION_KIND kind) : kind_(kind) {}
+
+ private:
+  const EXPRESSION_KIND kind_;
 };
 
 // Simplifies the operand in place and answers the new operand.

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/kind_cast.h"
 #include "cfront/assignments.h"
 #include "cfront/binary.h"
 #include "cfront/c_function.h"
@@ -231,7 +232,7 @@ POSITION parse_arguments(C_PARSER& parser, std::vector<EXPRESSION*>& arguments) 
 // Only a name bound to nothing at parse time names a function; main cannot be called. Another
 // callee is reported, its arguments read and dropped.
 EXPRESSION* parse_call(C_PARSER& parser, EXPRESSION* callee) {
-  auto* name = dynamic_cast<NAME*>(callee);
+  auto* name = kind_cast<NAME>(callee);
   if (name != nullptr && name->text == parser.program.main_name()) parser.not_implemented();
   parser.match_char('(');
   if (name == nullptr) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_function.h"
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
@@ -53,7 +54,7 @@ std::vector<STATEMENT*> statements_without_switch_bodies(const std::vector<STATE
   for (std::size_t index = statements.size(); index > from;) {
     STATEMENT* statement = statements[--index];
     kept.insert(kept.begin(), statement);
-    if (auto* nested = dynamic_cast<SWITCH*>(statement))
+    if (auto* nested = kind_cast<SWITCH>(statement))
       index -= std::min(index - from, nested->body_length);
   }
   return kept;
@@ -63,7 +64,7 @@ std::vector<STATEMENT*> statements_without_switch_bodies(const std::vector<STATE
 // or the body itself when it is not a block. The check reports them.
 void note_statements_outside_cases(SWITCH& node, const COMPOUND& block, std::size_t before) {
   for (STATEMENT* statement : statements_without_switch_bodies(block.statements, before)) {
-    auto* body_block = dynamic_cast<COMPOUND*>(statement);
+    auto* body_block = kind_cast<COMPOUND>(statement);
     if (body_block == nullptr) {
       node.outside_cases.push_back(statement);
       continue;
@@ -269,7 +270,7 @@ class CURRENT_FUNCTION {
 
 void fill_from_prototype(C_PARSER& parser, C_FUNCTION& function, DECLARATOR* declarator) {
   function.position = declarator != nullptr ? declarator->position() : parser.cursor_position();
-  auto* prototype = dynamic_cast<FUNCTION_PROTOTYPE*>(declarator);
+  auto* prototype = kind_cast<FUNCTION_PROTOTYPE>(declarator);
   if (prototype == nullptr) {
     parser.report(function.position, "Bad function prototype.");
     return;

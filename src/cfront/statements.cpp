@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_function.h"
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
@@ -86,7 +87,7 @@ void FOR::check(C_PROGRAM& program) {
 void CASE::check(C_PROGRAM& program) {
   EXPRESSION* written = expression;
   EXPRESSION* simplified = simplify_operand(expression, program);
-  value = dynamic_cast<DECIMAL_CONSTANT*>(simplified);
+  value = kind_cast<DECIMAL_CONSTANT>(simplified);
   if (value == nullptr)
     reporter(program).error_at((simplified != nullptr ? simplified : written)->position_of(),
                                "The case expression must be a constant.");

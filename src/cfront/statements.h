@@ -12,20 +12,20 @@ class DECIMAL_CONSTANT;
 class EXPRESSION;
 class GOTO;
 
-class EXPRESSION_STATEMENT final : public STATEMENT {
+class EXPRESSION_STATEMENT final : public OF_KIND<STATEMENT, STATEMENT_KIND::expression_statement> {
  public:
   EXPRESSION_STATEMENT(COMPOUND* block, POSITION semicolon, EXPRESSION* expression)
-      : STATEMENT(block), semicolon(semicolon), expression(expression) {}
+      : OF_KIND(block), semicolon(semicolon), expression(expression) {}
   void check(C_PROGRAM& program) override;
 
   POSITION semicolon;
   EXPRESSION* expression;
 };
 
-class IF_ELSE final : public STATEMENT {
+class IF_ELSE final : public OF_KIND<STATEMENT, STATEMENT_KIND::if_else> {
  public:
   IF_ELSE(COMPOUND* block, POSITION position, EXPRESSION* condition)
-      : STATEMENT(block), position(position), condition(condition) {}
+      : OF_KIND(block), position(position), condition(condition) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;
@@ -34,10 +34,10 @@ class IF_ELSE final : public STATEMENT {
   STATEMENT* else_statement = nullptr;
 };
 
-class WHILE final : public STATEMENT {
+class WHILE final : public OF_KIND<STATEMENT, STATEMENT_KIND::while_loop> {
  public:
   WHILE(COMPOUND* block, POSITION position, EXPRESSION* condition)
-      : STATEMENT(block), position(position), condition(condition) {}
+      : OF_KIND(block), position(position), condition(condition) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;
@@ -45,9 +45,9 @@ class WHILE final : public STATEMENT {
   STATEMENT* body = nullptr;
 };
 
-class DO_WHILE final : public STATEMENT {
+class DO_WHILE final : public OF_KIND<STATEMENT, STATEMENT_KIND::do_while> {
  public:
-  DO_WHILE(COMPOUND* block, POSITION position) : STATEMENT(block), position(position) {}
+  DO_WHILE(COMPOUND* block, POSITION position) : OF_KIND(block), position(position) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;
@@ -55,9 +55,9 @@ class DO_WHILE final : public STATEMENT {
   STATEMENT* body = nullptr;
 };
 
-class FOR final : public STATEMENT {
+class FOR final : public OF_KIND<STATEMENT, STATEMENT_KIND::for_loop> {
  public:
-  FOR(COMPOUND* block, POSITION position) : STATEMENT(block), position(position) {}
+  FOR(COMPOUND* block, POSITION position) : OF_KIND(block), position(position) {}
   // A missing condition becomes the constant 1 at the first `;`.
   void check(C_PROGRAM& program) override;
 
@@ -69,10 +69,10 @@ class FOR final : public STATEMENT {
   STATEMENT* body = nullptr;
 };
 
-class CASE final : public STATEMENT {
+class CASE final : public OF_KIND<STATEMENT, STATEMENT_KIND::case_clause> {
  public:
   CASE(COMPOUND* block, POSITION position, EXPRESSION* expression, STATEMENT* statement)
-      : STATEMENT(block), position(position), expression(expression), statement(statement) {}
+      : OF_KIND(block), position(position), expression(expression), statement(statement) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;  // the cursor after its statement
@@ -81,20 +81,20 @@ class CASE final : public STATEMENT {
   DECIMAL_CONSTANT* value = nullptr;  // set by the check
 };
 
-class DEFAULT final : public STATEMENT {
+class DEFAULT final : public OF_KIND<STATEMENT, STATEMENT_KIND::default_clause> {
  public:
   DEFAULT(COMPOUND* block, POSITION position, STATEMENT* statement)
-      : STATEMENT(block), position(position), statement(statement) {}
+      : OF_KIND(block), position(position), statement(statement) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;
   STATEMENT* statement;
 };
 
-class SWITCH final : public STATEMENT {
+class SWITCH final : public OF_KIND<STATEMENT, STATEMENT_KIND::switch_statement> {
  public:
   SWITCH(COMPOUND* block, POSITION position, EXPRESSION* expression)
-      : STATEMENT(block), position(position), expression(expression) {}
+      : OF_KIND(block), position(position), expression(expression) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;
@@ -108,9 +108,9 @@ class SWITCH final : public STATEMENT {
   std::size_t body_length = 0;
 };
 
-class LABEL final : public STATEMENT {
+class LABEL final : public OF_KIND<STATEMENT, STATEMENT_KIND::label> {
  public:
-  LABEL(COMPOUND* block, NAME* name) : STATEMENT(block), name(name) {}
+  LABEL(COMPOUND* block, NAME* name) : OF_KIND(block), name(name) {}
   void check(C_PROGRAM&) override {}
 
   NAME* name;
@@ -118,10 +118,10 @@ class LABEL final : public STATEMENT {
   std::vector<GOTO*> gotos;
 };
 
-class GOTO final : public STATEMENT {
+class GOTO final : public OF_KIND<STATEMENT, STATEMENT_KIND::goto_statement> {
  public:
   GOTO(COMPOUND* block, POSITION position, NAME* target)
-      : STATEMENT(block), position(position), target(target) {}
+      : OF_KIND(block), position(position), target(target) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;
@@ -129,20 +129,21 @@ class GOTO final : public STATEMENT {
   LABEL* label = nullptr;  // found by the check
 };
 
-class RETURN_WITHOUT_EXPRESSION final : public STATEMENT {
+class RETURN_WITHOUT_EXPRESSION final
+    : public OF_KIND<STATEMENT, STATEMENT_KIND::return_without_expression> {
  public:
   RETURN_WITHOUT_EXPRESSION(COMPOUND* block, POSITION position, POSITION semicolon)
-      : STATEMENT(block), position(position), semicolon(semicolon) {}
+      : OF_KIND(block), position(position), semicolon(semicolon) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;
   POSITION semicolon;
 };
 
-class RETURN_EXPRESSION final : public STATEMENT {
+class RETURN_EXPRESSION final : public OF_KIND<STATEMENT, STATEMENT_KIND::return_expression> {
  public:
   RETURN_EXPRESSION(COMPOUND* block, POSITION position, POSITION semicolon, EXPRESSION* expression)
-      : STATEMENT(block), position(position), semicolon(semicolon), expression(expression) {}
+      : OF_KIND(block), position(position), semicolon(semicolon), expression(expression) {}
   void check(C_PROGRAM& program) override;
 
   POSITION position;

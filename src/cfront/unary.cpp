@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_name.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
@@ -36,13 +37,13 @@ C_TYPE* UNARY_AND::type_of(C_PROGRAM& program) {
 EXPRESSION* UNARY_STAR::simplify(C_PROGRAM& program) {
   EXPRESSION* simplified = simplify_value(operand, program);
   if (simplified != nullptr && type_of(program) == nullptr &&
-      dynamic_cast<NAME*>(simplified) == nullptr)
+      kind_cast<NAME>(simplified) == nullptr)
     program.services.error_handler.error_at(position, "Only a pointer can be dereferenced.");
   return this;
 }
 
 C_TYPE* UNARY_STAR::type_of(C_PROGRAM& program) {
-  auto* pointer = dynamic_cast<POINTER_TYPE*>(operand->type_of(program));
+  auto* pointer = kind_cast<POINTER_TYPE>(operand->type_of(program));
   return pointer == nullptr ? nullptr : pointer->pointed_to;
 }
 

@@ -5,48 +5,53 @@
 
 class UNARY : public EXPRESSION {
  public:
-  UNARY(POSITION position, EXPRESSION* operand) : position(position), operand(operand) {}
   POSITION position_of() const override { return position; }
   POSITION end_position() const override { return operand->end_position(); }
 
   POSITION position;  // of the operator
   EXPRESSION* operand;
+
+ protected:
+  UNARY(EXPRESSION_KIND kind, POSITION position, EXPRESSION* operand)
+      : EXPRESSION(kind), position(position), operand(operand) {}
 };
 
 // `&x`: typed as its operand (an assignment of it needs a pointer target).
-class UNARY_AND final : public UNARY {
+class UNARY_AND final : public OF_KIND<UNARY, EXPRESSION_KIND::unary_and> {
  public:
-  using UNARY::UNARY;
+  using OF_KIND::OF_KIND;
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
 };
 
-class UNARY_STAR final : public UNARY {
+class UNARY_STAR final : public OF_KIND<UNARY, EXPRESSION_KIND::unary_star> {
  public:
-  using UNARY::UNARY;
+  using OF_KIND::OF_KIND;
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
   void check_writable(C_PROGRAM&) override {}
 };
 
-class UNARY_MINUS final : public UNARY {
+class UNARY_MINUS final : public OF_KIND<UNARY, EXPRESSION_KIND::unary_minus> {
  public:
-  using UNARY::UNARY;
+  using OF_KIND::OF_KIND;
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
 };
 
-class UNARY_POSTFIX_PLUS_PLUS final : public UNARY {
+class UNARY_POSTFIX_PLUS_PLUS final
+    : public OF_KIND<UNARY, EXPRESSION_KIND::unary_postfix_plus_plus> {
  public:
-  using UNARY::UNARY;
+  using OF_KIND::OF_KIND;
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
   POSITION end_position() const override { return position.shifted(1); }
 };
 
-class UNARY_POSTFIX_MINUS_MINUS final : public UNARY {
+class UNARY_POSTFIX_MINUS_MINUS final
+    : public OF_KIND<UNARY, EXPRESSION_KIND::unary_postfix_minus_minus> {
  public:
-  using UNARY::UNARY;
+  using OF_KIND::OF_KIND;
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
   POSITION end_position() const override { return position.shifted(1); }

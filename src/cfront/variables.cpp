@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/kind_cast.h"
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 // Until the code generator places the array, its address reads 0.
 EXPRESSION* value_of(VARIABLE& variable, C_PROGRAM& program) {
-  auto* array = dynamic_cast<ARRAY_TYPE*>(variable.declarator->declared());
+  auto* array = kind_cast<ARRAY_TYPE>(variable.declarator->declared());
   if (array == nullptr) return &variable;
   const int32_t start = array->ram_start < 0 ? 0 : array->ram_start;
   auto* address = program.make<DECIMAL_CONSTANT>(variable.use->position, variable.use->last, start);

@@ -11,7 +11,6 @@ class COMPOUND;
 // Locals and globals share their behaviour; a global also enters the used declarations.
 class VARIABLE : public EXPRESSION {
  public:
-  VARIABLE(NAME* use, DECLARATOR* declarator) : use(use), declarator(declarator) {}
   // Checks the declarator; an array answers a constant holding its RAM start address.
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
@@ -22,25 +21,29 @@ class VARIABLE : public EXPRESSION {
 
   NAME* use;
   DECLARATOR* declarator;  // TYPE_AND_NAME or ARRAY_TYPE (an initialiser's declarator)
+
+ protected:
+  VARIABLE(EXPRESSION_KIND kind, NAME* use, DECLARATOR* declarator)
+      : EXPRESSION(kind), use(use), declarator(declarator) {}
 };
 
-class LOCAL_VARIABLE final : public VARIABLE {
+class LOCAL_VARIABLE final : public OF_KIND<VARIABLE, EXPRESSION_KIND::local_variable> {
  public:
   LOCAL_VARIABLE(COMPOUND* block, NAME* use, DECLARATOR* declarator)
-      : VARIABLE(use, declarator), block(block) {}
+      : OF_KIND(use, declarator), block(block) {}
   COMPOUND* block;  // the block that declares it
 };
 
-class GLOBAL_VARIABLE final : public VARIABLE {
+class GLOBAL_VARIABLE final : public OF_KIND<VARIABLE, EXPRESSION_KIND::global_variable> {
  public:
   GLOBAL_VARIABLE(COMPOUND* block, NAME* use, DECLARATOR* declaration)
-      : VARIABLE(use, declaration), block(block), declaration(declaration) {}
+      : OF_KIND(use, declaration), block(block), declaration(declaration) {}
   EXPRESSION* simplify(C_PROGRAM& program) override;
   COMPOUND* block;          // the block of the use
   DECLARATOR* declaration;  // as written at file level (an initialiser stays one)
 };
 
-class ARGUMENT final : public EXPRESSION {
+class ARGUMENT final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::argument> {
  public:
   ARGUMENT(NAME* use, ARGUMENT_DECLARATION* declaration) : use(use), declaration(declaration) {}
   EXPRESSION* simplify(C_PROGRAM&) override { return this; }

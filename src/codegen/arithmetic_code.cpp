@@ -1,6 +1,7 @@
 // The arithmetic and bitwise operators, the unary operators and the shifts. Every result is a
 // fresh temporary; for + - & | ^ the right operand is evaluated before the left one.
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/binary.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
@@ -16,8 +17,6 @@
 #include "isa/instructions.h"
 #include "machine/machine.h"
 
-namespace {
-
 // a + b: the right operand copied into the temporary, the left one added.
 STORAGE_MEDIUM& sum(CODEGEN& g, BINARY& node) {
   STORAGE_MEDIUM& r = medium(g, node.right);
@@ -31,14 +30,13 @@ STORAGE_MEDIUM& sum(CODEGEN& g, BINARY& node) {
 }
 
 // a - b, a & b, a | b, a ^ b: the left operand copied, the right one combined into it.
-template <void (STORAGE_MEDIUM::*COMBINE)(CODEGEN&, STORAGE_MEDIUM&)>
-STORAGE_MEDIUM& combination(CODEGEN& g, BINARY& node) {
+STORAGE_MEDIUM& combination(CODEGEN& g, BINARY& node, COMBINING combine) {
   STORAGE_MEDIUM& r = medium(g, node.right);
   STORAGE_MEDIUM& l = medium(g, node.left);
   STORAGE_MEDIUM& t = g.sm.take_temporary_medium();
   t.assign(g, l);
   l.release(g);
-  (t.*COMBINE)(g, r);
+  (t.*combine)(g, r);
   r.release(g);
   return t;
 }
@@ -55,8 +53,8 @@ STORAGE_MEDIUM& negation(CODEGEN& g, UNARY& node) {
 // &5 has a RAM word of its own; &array is the array's address itself.
 STORAGE_MEDIUM& address_of(CODEGEN& g, UNARY& node) {
   EXPRESSION* operand = resolved(node.operand);
-  if (auto* constant = dynamic_cast<DECIMAL_CONSTANT*>(operand)) {
-    if (dynamic_cast<POINTER_TYPE*>(constant->type) != nullptr)
+  if (auto* constant = kind_cast<DECIMAL_CONSTANT>(operand)) {
+    if (kind_cast<POINTER_TYPE>(constant->type) != nullptr)
       return g.pool.constant_medium(g, *constant);
     RAM_SM& word = g.new_ram_medium();
     word.load_constant(g, constant->value);
@@ -101,6 +99,8 @@ STORAGE_MEDIUM& shift(CODEGEN& g, SHIFT& node, bool left) {
   return t;
 }
 
+namespace {
+
 // The pointer must fit one word: with wide RAM an address from 2^N up cannot be one.
 void check_pointer_reach(CODEGEN& g, int32_t address) {
   if (g.wide_ram() && address >= (int32_t{1} << g.width()))
@@ -125,42 +125,24 @@ void emit_shift_loop(CODEGEN& g, STORAGE_MEDIUM& value, STORAGE_MEDIUM& counter,
 }
 
 void load_address(CODEGEN& g, STORAGE_MEDIUM& target, STORAGE_MEDIUM& addressed) {
-  if (auto* element = dynamic_cast<POINTER_SM*>(&addressed)) {
+  if (auto* element = kind_cast<POINTER_SM>(&addressed)) {
     check_pointer_reach(g, element->base.address);
     IMMEDIATE_SM& base = g.make<IMMEDIATE_SM>(reduce_to_width(g, element->base.address));
     target.assign(g, base);
     target.add_assign(g, element->index);
     return;
   }
-  auto* word = dynamic_cast<RAM_SM*>(&addressed);
+  auto* word = kind_cast<RAM_SM>(&addressed);
   if (word == nullptr) g.internal_error("the address of a value outside RAM taken");
   check_pointer_reach(g, word->address);
-  if (auto* r = dynamic_cast<REGISTER_SM*>(&target)) {
+  if (auto* r = kind_cast<REGISTER_SM>(&target)) {
     constant_load(g, r->r, word->address);
     return;
   }
-  auto* target_word = dynamic_cast<RAM_SM*>(&target);
+  auto* target_word = kind_cast<RAM_SM>(&target);
   if (target_word == nullptr) g.internal_error("an address loaded into an element");
   SCRATCH use(g);
   REGISTER& s = use.take();
   constant_load(g, s, word->address);
   store_to_ram(g, s, target_word->address);
-}
-
-STORAGE_MEDIUM* arithmetic_medium(CODEGEN& g, EXPRESSION* e) {
-  if (auto* node = dynamic_cast<BINARY_PLUS*>(e)) return &sum(g, *node);
-  if (auto* node = dynamic_cast<BINARY_MINUS*>(e))
-    return &combination<&STORAGE_MEDIUM::subtract_assign>(g, *node);
-  if (auto* node = dynamic_cast<BASIC_AND*>(e))
-    return &combination<&STORAGE_MEDIUM::and_assign>(g, *node);
-  if (auto* node = dynamic_cast<INCLUSIVE_OR*>(e))
-    return &combination<&STORAGE_MEDIUM::or_assign>(g, *node);
-  if (auto* node = dynamic_cast<EXCLUSIVE_OR*>(e))
-    return &combination<&STORAGE_MEDIUM::xor_assign>(g, *node);
-  if (auto* node = dynamic_cast<SHIFT_LEFT*>(e)) return &shift(g, *node, true);
-  if (auto* node = dynamic_cast<SHIFT_RIGHT*>(e)) return &shift(g, *node, false);
-  if (auto* node = dynamic_cast<UNARY_MINUS*>(e)) return &negation(g, *node);
-  if (auto* node = dynamic_cast<UNARY_AND*>(e)) return &address_of(g, *node);
-  if (auto* node = dynamic_cast<UNARY_STAR*>(e)) return &dereference(g, *node);
-  return nullptr;
 }

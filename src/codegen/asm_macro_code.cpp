@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/kind_cast.h"
 #include "cfront/asm_statements.h"
 #include "cfront/assignments.h"
 #include "codegen/codegen.h"
@@ -21,7 +22,7 @@
 namespace {
 
 REGISTER& register_of(CODEGEN& g, EXPRESSION* expression) {
-  auto* named = dynamic_cast<REGISTER_FROM_C*>(resolved(expression));
+  auto* named = kind_cast<REGISTER_FROM_C>(resolved(expression));
   if (named == nullptr) g.internal_error("an #asm assignment without its register");
   if (named->machine_register == nullptr) named->check(g.program);
   return *named->machine_register;
@@ -31,7 +32,7 @@ std::vector<REGISTER*> registers_to_save(CODEGEN& g, ASM_MACRO& macro) {
   std::vector<REGISTER*> saved;
   for (REGISTER_FROM_C* listed : macro.registers) saved.push_back(&register_of(g, listed));
   for (SIMPLE_ASSIGNMENT* output : macro.outputs) {
-    auto* target = dynamic_cast<REGISTER_SM*>(named_medium(g, resolved(output->target)));
+    auto* target = kind_cast<REGISTER_SM>(named_medium(g, resolved(output->target)));
     if (target != nullptr) std::erase(saved, &target->r);
   }
   return saved;
@@ -58,7 +59,7 @@ void step_through_save_area(CODEGEN& g, const std::vector<REGISTER*>& registers,
 
 bool read_in_written_register(const STORAGE_MEDIUM& m, const std::vector<REGISTER*>& written) {
   if (m.kind() == MEDIUM_KIND::pointer) return true;
-  auto* r = dynamic_cast<const REGISTER_SM*>(&m);
+  auto* r = kind_cast<REGISTER_SM>(&m);
   return r != nullptr && std::find(written.begin(), written.end(), &r->r) != written.end();
 }
 
@@ -103,7 +104,7 @@ void store_outputs(CODEGEN& g, ASM_MACRO& macro) {
       v = &kept;
     }
     values.push_back(v);
-    if (auto* target = dynamic_cast<REGISTER_SM*>(named_medium(g, resolved(output->target))))
+    if (auto* target = kind_cast<REGISTER_SM>(named_medium(g, resolved(output->target))))
       written.push_back(&target->r);
   }
   for (std::size_t k = 0; k < values.size(); ++k) store(g, macro.outputs[k]->target, *values[k]);

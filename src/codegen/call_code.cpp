@@ -22,18 +22,57 @@
 
 namespace {
 
-bool contains_call(EXPRESSION* expression) {
+bool contains_call(CODEGEN& g, EXPRESSION* expression) {
   EXPRESSION* e = resolved(expression);
   if (e == nullptr) return false;
-  if (dynamic_cast<FUNCTION_CALL*>(e) != nullptr) return true;
-  if (auto* binary = dynamic_cast<BINARY*>(e))
-    return contains_call(binary->left) || contains_call(binary->right);
-  if (auto* unary = dynamic_cast<UNARY*>(e)) return contains_call(unary->operand);
-  if (auto* assignment = dynamic_cast<ASSIGNMENT*>(e))
-    return contains_call(assignment->target) || contains_call(assignment->source);
-  if (auto* usage = dynamic_cast<POINTER_USAGE*>(e))
-    return contains_call(usage->base) || contains_call(usage->index);
-  return false;
+  switch (e->kind()) {
+    case EXPRESSION_KIND::function_call:
+      return true;
+    case EXPRESSION_KIND::binary_plus:
+    case EXPRESSION_KIND::binary_minus:
+    case EXPRESSION_KIND::basic_and:
+    case EXPRESSION_KIND::inclusive_or:
+    case EXPRESSION_KIND::exclusive_or:
+    case EXPRESSION_KIND::logical_and:
+    case EXPRESSION_KIND::logical_or:
+    case EXPRESSION_KIND::shift_left:
+    case EXPRESSION_KIND::shift_right:
+    case EXPRESSION_KIND::relational_eq:
+    case EXPRESSION_KIND::relational_neq:
+    case EXPRESSION_KIND::relational_lt:
+    case EXPRESSION_KIND::relational_le:
+    case EXPRESSION_KIND::relational_gt:
+    case EXPRESSION_KIND::relational_ge: {
+      auto& binary = static_cast<BINARY&>(*e);
+      return contains_call(g, binary.left) || contains_call(g, binary.right);
+    }
+    case EXPRESSION_KIND::unary_and:
+    case EXPRESSION_KIND::unary_star:
+    case EXPRESSION_KIND::unary_minus:
+    case EXPRESSION_KIND::unary_postfix_plus_plus:
+    case EXPRESSION_KIND::unary_postfix_minus_minus:
+      return contains_call(g, static_cast<UNARY&>(*e).operand);
+    case EXPRESSION_KIND::simple_assignment:
+    case EXPRESSION_KIND::plus_assignment:
+    case EXPRESSION_KIND::minus_assignment:
+    case EXPRESSION_KIND::shift_left_assignment:
+    case EXPRESSION_KIND::shift_right_assignment: {
+      auto& assignment = static_cast<ASSIGNMENT&>(*e);
+      return contains_call(g, assignment.target) || contains_call(g, assignment.source);
+    }
+    case EXPRESSION_KIND::pointer_usage: {
+      auto& usage = static_cast<POINTER_USAGE&>(*e);
+      return contains_call(g, usage.base) || contains_call(g, usage.index);
+    }
+    case EXPRESSION_KIND::decimal_constant:
+    case EXPRESSION_KIND::local_variable:
+    case EXPRESSION_KIND::global_variable:
+    case EXPRESSION_KIND::argument:
+    case EXPRESSION_KIND::name:
+    case EXPRESSION_KIND::register_from_c:
+      return false;
+  }
+  g.internal_error("an expression of an unknown kind");
 }
 
 DEV_NULL_SM& no_value(CODEGEN& g) {
@@ -122,7 +161,7 @@ STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call) {
   const bool recursive = g.recursion.is_recursive_call(g.current_function, call.function);
   bool evaluate_first = recursive;
   for (EXPRESSION* argument : call.arguments)
-    evaluate_first = evaluate_first || contains_call(argument);
+    evaluate_first = evaluate_first || contains_call(g, argument);
   const std::size_t count = std::min(call.arguments.size(), callee.parameters.size());
   std::vector<STORAGE_MEDIUM*> arguments;
   for (std::size_t k = 0; k < count; ++k) {
@@ -152,19 +191,10 @@ STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call) {
   return *callee.result;
 }
 
-STORAGE_MEDIUM* call_value_medium(CODEGEN& g, EXPRESSION* e) {
-  auto* call = dynamic_cast<FUNCTION_CALL*>(e);
-  if (call == nullptr) return nullptr;
-  STORAGE_MEDIUM& result = call_result_medium(g, *call);
-  if (result.kind() == MEDIUM_KIND::dev_null) return &result;
+STORAGE_MEDIUM& call_value_medium(CODEGEN& g, FUNCTION_CALL& call) {
+  STORAGE_MEDIUM& result = call_result_medium(g, call);
+  if (result.kind() == MEDIUM_KIND::dev_null) return result;
   STORAGE_MEDIUM& t = g.sm.take_temporary_medium();
   t.assign(g, result);
-  return &t;
-}
-
-bool call_side_effects(CODEGEN& g, EXPRESSION* e) {
-  auto* call = dynamic_cast<FUNCTION_CALL*>(e);
-  if (call == nullptr) return false;
-  call_result_medium(g, *call);
-  return true;
+  return t;
 }

@@ -1,6 +1,10 @@
 // Comparisons and the logical operators. A comparison branches through the long-jump
 // registers on Z, or for the orderings on C when C's usual conversions make it unsigned and
 // on S otherwise; its value is 0 or 1. && and || skip their second operand with RB1 and RB0.
+#include <optional>
+#include <vector>
+
+#include "base/kind_cast.h"
 #include "cfront/binary.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
@@ -12,23 +16,70 @@
 
 namespace {
 
-// An unsigned int operand, looking through + - & | ^; an unsigned char only where it fills
-// the word (8-bit registers).
+// An unsigned char is unsigned only where it fills the word (8-bit registers).
+bool is_unsigned_type(CODEGEN& g, const C_TYPE* type) {
+  if (type == nullptr) return false;
+  switch (type->kind()) {
+    case TYPE_KIND::unsigned_int_type:
+      return true;
+    case TYPE_KIND::unsigned_char_type:
+      return g.width() == 8;
+    case TYPE_KIND::void_type:
+    case TYPE_KIND::char_type:
+    case TYPE_KIND::int_type:
+    case TYPE_KIND::pointer_type:
+      return false;
+  }
+  g.internal_error("a type of an unknown kind");
+}
+
+// An unsigned operand, looking through + - & | ^.
 bool is_unsigned_operand(CODEGEN& g, EXPRESSION* operand) {
   EXPRESSION* e = resolved(operand);
-  if (dynamic_cast<BINARY_PLUS*>(e) != nullptr || dynamic_cast<BINARY_MINUS*>(e) != nullptr ||
-      dynamic_cast<BIT_A_BIT*>(e) != nullptr) {
-    auto* binary = static_cast<BINARY*>(e);
-    return is_unsigned_operand(g, binary->left) || is_unsigned_operand(g, binary->right);
+  switch (e->kind()) {
+    case EXPRESSION_KIND::binary_plus:
+    case EXPRESSION_KIND::binary_minus:
+    case EXPRESSION_KIND::basic_and:
+    case EXPRESSION_KIND::inclusive_or:
+    case EXPRESSION_KIND::exclusive_or: {
+      auto& binary = static_cast<BINARY&>(*e);
+      return is_unsigned_operand(g, binary.left) || is_unsigned_operand(g, binary.right);
+    }
+    case EXPRESSION_KIND::logical_and:
+    case EXPRESSION_KIND::logical_or:
+    case EXPRESSION_KIND::shift_left:
+    case EXPRESSION_KIND::shift_right:
+    case EXPRESSION_KIND::relational_eq:
+    case EXPRESSION_KIND::relational_neq:
+    case EXPRESSION_KIND::relational_lt:
+    case EXPRESSION_KIND::relational_le:
+    case EXPRESSION_KIND::relational_gt:
+    case EXPRESSION_KIND::relational_ge:
+    case EXPRESSION_KIND::unary_and:
+    case EXPRESSION_KIND::unary_star:
+    case EXPRESSION_KIND::unary_minus:
+    case EXPRESSION_KIND::unary_postfix_plus_plus:
+    case EXPRESSION_KIND::unary_postfix_minus_minus:
+    case EXPRESSION_KIND::simple_assignment:
+    case EXPRESSION_KIND::plus_assignment:
+    case EXPRESSION_KIND::minus_assignment:
+    case EXPRESSION_KIND::shift_left_assignment:
+    case EXPRESSION_KIND::shift_right_assignment:
+    case EXPRESSION_KIND::function_call:
+    case EXPRESSION_KIND::pointer_usage:
+    case EXPRESSION_KIND::decimal_constant:
+    case EXPRESSION_KIND::local_variable:
+    case EXPRESSION_KIND::global_variable:
+    case EXPRESSION_KIND::argument:
+    case EXPRESSION_KIND::name:
+    case EXPRESSION_KIND::register_from_c:
+      return is_unsigned_type(g, e->type_of(g.program));
   }
-  C_TYPE* type = e->type_of(g.program);
-  if (type == nullptr) return false;
-  if (dynamic_cast<UNSIGNED_INT_TYPE*>(type) != nullptr) return true;
-  return dynamic_cast<UNSIGNED_CHAR_TYPE*>(type) != nullptr && g.width() == 8;
+  g.internal_error("an expression of an unknown kind");
 }
 
 bool is_pointer(CODEGEN& g, EXPRESSION* operand) {
-  return dynamic_cast<POINTER_TYPE*>(resolved(operand)->type_of(g.program)) != nullptr;
+  return kind_cast<POINTER_TYPE>(resolved(operand)->type_of(g.program)) != nullptr;
 }
 
 char ordering_flag(CODEGEN& g, RELATIONAL& node) {
@@ -46,23 +97,54 @@ struct RELATION_ROW {
   bool set_when_true;
 };
 
-bool relation_row(EXPRESSION* e, RELATION_ROW& row) {
-  if (dynamic_cast<RELATIONAL_EQ*>(e))
-    row = {false, false, true};
-  else if (dynamic_cast<RELATIONAL_NEQ*>(e))
-    row = {false, false, false};
-  else if (dynamic_cast<RELATIONAL_LT*>(e))
-    row = {false, true, true};
-  else if (dynamic_cast<RELATIONAL_GE*>(e))
-    row = {false, true, false};
-  else if (dynamic_cast<RELATIONAL_GT*>(e))
-    row = {true, true, true};
-  else if (dynamic_cast<RELATIONAL_LE*>(e))
-    row = {true, true, false};
-  else
-    return false;
-  return true;
+// None for an expression that is no comparison.
+std::optional<RELATION_ROW> relation_row(CODEGEN& g, EXPRESSION_KIND kind) {
+  switch (kind) {
+    case EXPRESSION_KIND::relational_eq:
+      return RELATION_ROW{false, false, true};
+    case EXPRESSION_KIND::relational_neq:
+      return RELATION_ROW{false, false, false};
+    case EXPRESSION_KIND::relational_lt:
+      return RELATION_ROW{false, true, true};
+    case EXPRESSION_KIND::relational_ge:
+      return RELATION_ROW{false, true, false};
+    case EXPRESSION_KIND::relational_gt:
+      return RELATION_ROW{true, true, true};
+    case EXPRESSION_KIND::relational_le:
+      return RELATION_ROW{true, true, false};
+    case EXPRESSION_KIND::binary_plus:
+    case EXPRESSION_KIND::binary_minus:
+    case EXPRESSION_KIND::basic_and:
+    case EXPRESSION_KIND::inclusive_or:
+    case EXPRESSION_KIND::exclusive_or:
+    case EXPRESSION_KIND::logical_and:
+    case EXPRESSION_KIND::logical_or:
+    case EXPRESSION_KIND::shift_left:
+    case EXPRESSION_KIND::shift_right:
+    case EXPRESSION_KIND::unary_and:
+    case EXPRESSION_KIND::unary_star:
+    case EXPRESSION_KIND::unary_minus:
+    case EXPRESSION_KIND::unary_postfix_plus_plus:
+    case EXPRESSION_KIND::unary_postfix_minus_minus:
+    case EXPRESSION_KIND::simple_assignment:
+    case EXPRESSION_KIND::plus_assignment:
+    case EXPRESSION_KIND::minus_assignment:
+    case EXPRESSION_KIND::shift_left_assignment:
+    case EXPRESSION_KIND::shift_right_assignment:
+    case EXPRESSION_KIND::function_call:
+    case EXPRESSION_KIND::pointer_usage:
+    case EXPRESSION_KIND::decimal_constant:
+    case EXPRESSION_KIND::local_variable:
+    case EXPRESSION_KIND::global_variable:
+    case EXPRESSION_KIND::argument:
+    case EXPRESSION_KIND::name:
+    case EXPRESSION_KIND::register_from_c:
+      return std::nullopt;
+  }
+  g.internal_error("an expression of an unknown kind");
 }
+
+}  // namespace
 
 // 0, or 1 after the test of each operand (a, then b) that does not decide alone.
 STORAGE_MEDIUM& logical_value(CODEGEN& g, LOGICAL& node, bool is_and) {
@@ -83,39 +165,29 @@ STORAGE_MEDIUM& logical_value(CODEGEN& g, LOGICAL& node, bool is_and) {
   return t;
 }
 
-STORAGE_MEDIUM& relational_value(CODEGEN& g, EXPRESSION* e) {
+STORAGE_MEDIUM& relational_value(CODEGEN& g, EXPRESSION& node) {
   STORAGE_MEDIUM& t = g.sm.take_temporary_medium();
   t.xor_assign(g, t);
-  const int32_t slot = jump_if(g, e, false);
+  const int32_t slot = jump_if(g, &node, false);
   t.add_constant(g, 1);
   g.sm.fill_jump_slots(slot, g.code.here());
   return t;
 }
 
-}  // namespace
-
 bool relational_jump_if(CODEGEN& g, EXPRESSION* e, bool when_true, int32_t& slot) {
-  RELATION_ROW row;
-  if (!relation_row(e, row)) return false;
-  auto& node = *static_cast<RELATIONAL*>(e);
+  const std::optional<RELATION_ROW> row = relation_row(g, e->kind());
+  if (!row) return false;
+  auto& node = static_cast<RELATIONAL&>(*e);
   STORAGE_MEDIUM& l = medium(g, node.left);
   STORAGE_MEDIUM& r = medium(g, node.right);
   slot = g.sm.reserve_jump_slots();
-  if (row.swapped)
+  if (row->swapped)
     r.compare(g, l);
   else
     l.compare(g, r);
   l.release(g);
   r.release(g);
-  const char flag = row.ordering ? ordering_flag(g, node) : 'Z';
-  g.sm.emit_indirect_branch(when_true == row.set_when_true, flag);
+  const char flag = row->ordering ? ordering_flag(g, node) : 'Z';
+  g.sm.emit_indirect_branch(when_true == row->set_when_true, flag);
   return true;
-}
-
-STORAGE_MEDIUM* condition_medium(CODEGEN& g, EXPRESSION* e) {
-  RELATION_ROW row;
-  if (relation_row(e, row)) return &relational_value(g, e);
-  if (auto* node = dynamic_cast<LOGICAL_AND*>(e)) return &logical_value(g, *node, true);
-  if (auto* node = dynamic_cast<LOGICAL_OR*>(e)) return &logical_value(g, *node, false);
-  return nullptr;
 }

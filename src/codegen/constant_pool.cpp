@@ -4,6 +4,7 @@
 #include "codegen/constant_pool.h"
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
@@ -52,7 +53,7 @@ STORAGE_MEDIUM& CONSTANT_POOL::value_medium(CODEGEN& g, int32_t reduced) {
 // An array's address used as a value must fit the one-word pointer.
 STORAGE_MEDIUM& CONSTANT_POOL::constant_medium(CODEGEN& g, DECIMAL_CONSTANT& constant) {
   const int n = g.width();
-  if (dynamic_cast<POINTER_TYPE*>(constant.type) != nullptr && constant.value >= (1 << n) &&
+  if (kind_cast<POINTER_TYPE>(constant.type) != nullptr && constant.value >= (1 << n) &&
       g.wide_ram())
     g.error_handler.error_at(constant.first, "This address does not fit into a one-word pointer.");
   STORAGE_MEDIUM& m = value_medium(g, reduce_to_width(g, constant.value));

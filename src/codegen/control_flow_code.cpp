@@ -1,6 +1,7 @@
 // Conditions branch through the long-jump registers to targets loaded into jump slots;
 // unconditional jumps are RJMPs. A constant true loop condition needs no test. A return or
 // exit in main leaves the program: there is no return address for a RET there.
+#include "base/kind_cast.h"
 #include "cfront/c_function.h"
 #include "cfront/calls.h"
 #include "cfront/constant.h"
@@ -22,13 +23,30 @@ void aim(CODEGEN& g, ASM_BR& branch, int32_t target) {
 }
 
 bool is_always_true(EXPRESSION* condition) {
-  auto* constant = dynamic_cast<DECIMAL_CONSTANT*>(resolved(condition));
+  auto* constant = kind_cast<DECIMAL_CONSTANT>(resolved(condition));
   return constant != nullptr && constant->value != 0;
 }
 
+// The loop's test at top (none for a constant true condition), the body, the step, the jump.
+void generate_loop(CODEGEN& g, EXPRESSION* condition, STATEMENT* body, EXPRESSION* step) {
+  const int32_t top = here(g);
+  const bool tested = condition != nullptr && !is_always_true(condition);
+  const int32_t slot = tested ? jump_if(g, condition, false) : -1;
+  generate(g, body);
+  if (step != nullptr) side_effects(g, step);
+  aim(g, g.code.emit<RJMP>(0), top);
+  if (tested) g.sm.fill_jump_slots(slot, here(g));
+}
+
+bool in_main(const CODEGEN& g) {
+  return g.current_function == g.program_main();
+}
+
+}  // namespace
+
 void generate_if(CODEGEN& g, IF_ELSE& node) {
-  const bool then_empty = is_empty(node.then_statement);
-  const bool else_empty = is_empty(node.else_statement);
+  const bool then_empty = is_empty(g, node.then_statement);
+  const bool else_empty = is_empty(g, node.else_statement);
   if (then_empty && else_empty) {
     side_effects(g, node.condition);
   } else if (then_empty) {
@@ -49,15 +67,8 @@ void generate_if(CODEGEN& g, IF_ELSE& node) {
   }
 }
 
-// The loop's test at top (none for a constant true condition), the body, the step, the jump.
-void generate_loop(CODEGEN& g, EXPRESSION* condition, STATEMENT* body, EXPRESSION* step) {
-  const int32_t top = here(g);
-  const bool tested = condition != nullptr && !is_always_true(condition);
-  const int32_t slot = tested ? jump_if(g, condition, false) : -1;
-  generate(g, body);
-  if (step != nullptr) side_effects(g, step);
-  aim(g, g.code.emit<RJMP>(0), top);
-  if (tested) g.sm.fill_jump_slots(slot, here(g));
+void generate_while(CODEGEN& g, WHILE& node) {
+  generate_loop(g, node.condition, node.body, nullptr);
 }
 
 void generate_do_while(CODEGEN& g, DO_WHILE& node) {
@@ -65,6 +76,11 @@ void generate_do_while(CODEGEN& g, DO_WHILE& node) {
   generate(g, node.body);
   const int32_t slot = jump_if(g, node.condition, true);
   g.sm.fill_jump_slots(slot, top);
+}
+
+void generate_for(CODEGEN& g, FOR& node) {
+  if (node.initial != nullptr) side_effects(g, node.initial);
+  generate_loop(g, node.condition, node.body, node.step);
 }
 
 void generate_goto(CODEGEN& g, GOTO& node) {
@@ -82,11 +98,7 @@ void generate_label(CODEGEN& g, LABEL& node) {
   g.pending_gotos.erase(&node);
 }
 
-bool in_main(const CODEGEN& g) {
-  return g.current_function == g.program_main();
-}
-
-void leave(CODEGEN& g) {
+void generate_return(CODEGEN& g) {
   if (in_main(g))
     g.exit_jumps.push_back(&g.code.emit<RJMP>(0));
   else
@@ -95,42 +107,14 @@ void leave(CODEGEN& g) {
 
 void generate_return(CODEGEN& g, RETURN_EXPRESSION& node) {
   EXPRESSION* e = resolved(node.expression);
-  auto* call = dynamic_cast<FUNCTION_CALL*>(e);
+  auto* call = kind_cast<FUNCTION_CALL>(e);
   STORAGE_MEDIUM& v = call != nullptr ? call_result_medium(g, *call) : medium(g, e);
   if (!in_main(g)) {
     STORAGE_MEDIUM* result = g.functions[g.current_function].result;
     if (result != nullptr) result->assign(g, v);
   }
   v.release(g);
-  leave(g);
-}
-
-}  // namespace
-
-bool generate_control_flow(CODEGEN& g, STATEMENT* statement) {
-  if (auto* node = dynamic_cast<IF_ELSE*>(statement)) {
-    generate_if(g, *node);
-  } else if (auto* node = dynamic_cast<WHILE*>(statement)) {
-    generate_loop(g, node->condition, node->body, nullptr);
-  } else if (auto* node = dynamic_cast<DO_WHILE*>(statement)) {
-    generate_do_while(g, *node);
-  } else if (auto* node = dynamic_cast<FOR*>(statement)) {
-    if (node->initial != nullptr) side_effects(g, node->initial);
-    generate_loop(g, node->condition, node->body, node->step);
-  } else if (auto* node = dynamic_cast<SWITCH*>(statement)) {
-    generate_switch(g, *node);
-  } else if (auto* node = dynamic_cast<GOTO*>(statement)) {
-    generate_goto(g, *node);
-  } else if (auto* node = dynamic_cast<LABEL*>(statement)) {
-    generate_label(g, *node);
-  } else if (dynamic_cast<RETURN_WITHOUT_EXPRESSION*>(statement) != nullptr) {
-    leave(g);
-  } else if (auto* node = dynamic_cast<RETURN_EXPRESSION*>(statement)) {
-    generate_return(g, *node);
-  } else {
-    return false;
-  }
-  return true;
+  generate_return(g);
 }
 
 // The value is computed once and tested against each case in source order; a match runs the

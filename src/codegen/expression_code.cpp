@@ -1,18 +1,20 @@
-// Dispatch of the expression operations over the node families, with the generic truth test
+// Dispatch of the expression operations over the expression kinds, with the generic truth test
 // (the value compared with 0) and the generic side effects (the value computed and dropped).
 #include "codegen/expression_code.h"
 
+#include "base/kind_cast.h"
 #include "cfront/assignments.h"
 #include "cfront/binary.h"
 #include "cfront/c_name.h"
 #include "cfront/calls.h"
+#include "cfront/constant.h"
 #include "cfront/relational.h"
 #include "cfront/unary.h"
 #include "codegen/codegen.h"
 #include "codegen/media/storage_medium.h"
 
 EXPRESSION* resolved(EXPRESSION* expression) {
-  while (auto* name = dynamic_cast<NAME*>(expression)) {
+  while (auto* name = kind_cast<NAME>(expression)) {
     if (name->resolution == nullptr || name->resolution == name) break;
     expression = name->resolution;
   }
@@ -31,9 +33,66 @@ STORAGE_MEDIUM& medium(CODEGEN& g, EXPRESSION* expression) {
   EXPRESSION* e = resolved(expression);
   if (e == nullptr) g.internal_error("an expression is missing");
   AT_POSITION at(g.code, e->position_of());
-  for (auto family :
-       {operand_medium, arithmetic_medium, condition_medium, assignment_medium, call_value_medium})
-    if (STORAGE_MEDIUM* m = family(g, e)) return *m;
+  switch (e->kind()) {
+    case EXPRESSION_KIND::decimal_constant:
+      return g.pool.constant_medium(g, static_cast<DECIMAL_CONSTANT&>(*e));
+    case EXPRESSION_KIND::local_variable:
+    case EXPRESSION_KIND::global_variable:
+    case EXPRESSION_KIND::argument:
+    case EXPRESSION_KIND::register_from_c:
+      return *named_medium(g, e);
+    case EXPRESSION_KIND::pointer_usage:
+      return indexed_medium(g, static_cast<POINTER_USAGE&>(*e));
+    case EXPRESSION_KIND::binary_plus:
+      return sum(g, static_cast<BINARY&>(*e));
+    case EXPRESSION_KIND::binary_minus:
+      return combination(g, static_cast<BINARY&>(*e), &STORAGE_MEDIUM::subtract_assign);
+    case EXPRESSION_KIND::basic_and:
+      return combination(g, static_cast<BINARY&>(*e), &STORAGE_MEDIUM::and_assign);
+    case EXPRESSION_KIND::inclusive_or:
+      return combination(g, static_cast<BINARY&>(*e), &STORAGE_MEDIUM::or_assign);
+    case EXPRESSION_KIND::exclusive_or:
+      return combination(g, static_cast<BINARY&>(*e), &STORAGE_MEDIUM::xor_assign);
+    case EXPRESSION_KIND::shift_left:
+      return shift(g, static_cast<SHIFT&>(*e), true);
+    case EXPRESSION_KIND::shift_right:
+      return shift(g, static_cast<SHIFT&>(*e), false);
+    case EXPRESSION_KIND::unary_minus:
+      return negation(g, static_cast<UNARY&>(*e));
+    case EXPRESSION_KIND::unary_and:
+      return address_of(g, static_cast<UNARY&>(*e));
+    case EXPRESSION_KIND::unary_star:
+      return dereference(g, static_cast<UNARY&>(*e));
+    case EXPRESSION_KIND::relational_eq:
+    case EXPRESSION_KIND::relational_neq:
+    case EXPRESSION_KIND::relational_lt:
+    case EXPRESSION_KIND::relational_le:
+    case EXPRESSION_KIND::relational_gt:
+    case EXPRESSION_KIND::relational_ge:
+      return relational_value(g, *e);
+    case EXPRESSION_KIND::logical_and:
+      return logical_value(g, static_cast<LOGICAL&>(*e), true);
+    case EXPRESSION_KIND::logical_or:
+      return logical_value(g, static_cast<LOGICAL&>(*e), false);
+    case EXPRESSION_KIND::simple_assignment:
+      return simple_assignment(g, static_cast<ASSIGNMENT&>(*e));
+    case EXPRESSION_KIND::plus_assignment:
+      return plus_assignment(g, static_cast<ASSIGNMENT&>(*e));
+    case EXPRESSION_KIND::minus_assignment:
+      return minus_assignment(g, static_cast<ASSIGNMENT&>(*e));
+    case EXPRESSION_KIND::shift_left_assignment:
+      return shift_assignment(g, static_cast<SHIFT_ASSIGNMENT&>(*e), true);
+    case EXPRESSION_KIND::shift_right_assignment:
+      return shift_assignment(g, static_cast<SHIFT_ASSIGNMENT&>(*e), false);
+    case EXPRESSION_KIND::unary_postfix_plus_plus:
+      return post_step(g, static_cast<UNARY&>(*e), 1);
+    case EXPRESSION_KIND::unary_postfix_minus_minus:
+      return post_step(g, static_cast<UNARY&>(*e), -1);
+    case EXPRESSION_KIND::function_call:
+      return call_value_medium(g, static_cast<FUNCTION_CALL&>(*e));
+    case EXPRESSION_KIND::name:
+      break;
+  }
   g.internal_error("an expression of an unknown kind");
 }
 
@@ -53,29 +112,64 @@ int32_t jump_if(CODEGEN& g, EXPRESSION* expression, bool when_true) {
 namespace {
 
 // Operators whose side effects are those of their operands: both, left first.
-bool side_effects_of_operands(CODEGEN& g, EXPRESSION* e) {
-  if (dynamic_cast<LOGICAL*>(e) != nullptr) return false;  // the second runs only sometimes
-  if (auto* binary = dynamic_cast<BINARY*>(e)) {
-    side_effects(g, binary->left);
-    side_effects(g, binary->right);
-    return true;
-  }
-  if (dynamic_cast<UNARY_AND*>(e) != nullptr || dynamic_cast<UNARY_MINUS*>(e) != nullptr ||
-      dynamic_cast<UNARY_STAR*>(e) != nullptr) {
-    side_effects(g, static_cast<UNARY*>(e)->operand);
-    return true;
-  }
-  return false;
+void side_effects_of_operands(CODEGEN& g, BINARY& node) {
+  side_effects(g, node.left);
+  side_effects(g, node.right);
 }
 
 }  // namespace
 
+// A named operand gets its medium and no code; && and || compute their value, since their
+// second operand runs only sometimes.
 void side_effects(CODEGEN& g, EXPRESSION* expression) {
   EXPRESSION* e = resolved(expression);
   if (e == nullptr || e->is_constant()) return;
   AT_POSITION at(g.code, e->position_of());
-  if (assignment_side_effects(g, e) || call_side_effects(g, e) || side_effects_of_operands(g, e))
-    return;
-  if (named_medium(g, e) != nullptr) return;
-  medium(g, e).release(g);
+  switch (e->kind()) {
+    case EXPRESSION_KIND::decimal_constant:
+      return;
+    case EXPRESSION_KIND::local_variable:
+    case EXPRESSION_KIND::global_variable:
+    case EXPRESSION_KIND::argument:
+    case EXPRESSION_KIND::register_from_c:
+      named_medium(g, e);
+      return;
+    case EXPRESSION_KIND::binary_plus:
+    case EXPRESSION_KIND::binary_minus:
+    case EXPRESSION_KIND::basic_and:
+    case EXPRESSION_KIND::inclusive_or:
+    case EXPRESSION_KIND::exclusive_or:
+    case EXPRESSION_KIND::shift_left:
+    case EXPRESSION_KIND::shift_right:
+    case EXPRESSION_KIND::relational_eq:
+    case EXPRESSION_KIND::relational_neq:
+    case EXPRESSION_KIND::relational_lt:
+    case EXPRESSION_KIND::relational_le:
+    case EXPRESSION_KIND::relational_gt:
+    case EXPRESSION_KIND::relational_ge:
+      return side_effects_of_operands(g, static_cast<BINARY&>(*e));
+    case EXPRESSION_KIND::unary_and:
+    case EXPRESSION_KIND::unary_minus:
+    case EXPRESSION_KIND::unary_star:
+      return side_effects(g, static_cast<UNARY&>(*e).operand);
+    case EXPRESSION_KIND::unary_postfix_plus_plus:
+      return step_in_place(g, static_cast<UNARY&>(*e), 1);
+    case EXPRESSION_KIND::unary_postfix_minus_minus:
+      return step_in_place(g, static_cast<UNARY&>(*e), -1);
+    case EXPRESSION_KIND::function_call:
+      call_result_medium(g, static_cast<FUNCTION_CALL&>(*e));
+      return;
+    case EXPRESSION_KIND::logical_and:
+    case EXPRESSION_KIND::logical_or:
+    case EXPRESSION_KIND::simple_assignment:
+    case EXPRESSION_KIND::plus_assignment:
+    case EXPRESSION_KIND::minus_assignment:
+    case EXPRESSION_KIND::shift_left_assignment:
+    case EXPRESSION_KIND::shift_right_assignment:
+    case EXPRESSION_KIND::pointer_usage:
+      return medium(g, e).release(g);
+    case EXPRESSION_KIND::name:
+      break;
+  }
+  g.internal_error("an expression of an unknown kind");
 }

@@ -1,14 +1,21 @@
 // The four code-generation operations of a checked expression. Expressions never choose
 // instructions: they obtain their operands' media, take temporaries and call the media's
-// operations. Each node family has its file; the functions here dispatch to them.
+// operations. Each node family has its file; the operations here switch over the kind.
 #pragma once
 
 #include <cstdint>
 
+class ASSIGNMENT;
+class BINARY;
 class CODEGEN;
 class EXPRESSION;
 class FUNCTION_CALL;
+class LOGICAL;
+class POINTER_USAGE;
+class SHIFT;
+class SHIFT_ASSIGNMENT;
 class STORAGE_MEDIUM;
+class UNARY;
 
 // Emits the code computing the value and answers the medium holding it. A temporary among
 // the answers is the caller's to release.
@@ -29,20 +36,37 @@ EXPRESSION* resolved(EXPRESSION* expression);
 // into a temporary; other media as they are.
 STORAGE_MEDIUM& in_simple_medium(CODEGEN& g, STORAGE_MEDIUM& m);
 
-// The families, each answering nullptr for an expression that is not one of theirs.
-STORAGE_MEDIUM* operand_medium(CODEGEN& g, EXPRESSION* e);
-STORAGE_MEDIUM* arithmetic_medium(CODEGEN& g, EXPRESSION* e);
-STORAGE_MEDIUM* condition_medium(CODEGEN& g, EXPRESSION* e);
-STORAGE_MEDIUM* assignment_medium(CODEGEN& g, EXPRESSION* e);
-STORAGE_MEDIUM* call_value_medium(CODEGEN& g, EXPRESSION* e);
-// A call's code; answers the callee's result medium itself (or a DEV_NULL_SM), as `x = f();`
-// and `return f();` use it.
-STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call);
-bool relational_jump_if(CODEGEN& g, EXPRESSION* e, bool when_true, int32_t& slot);
-bool assignment_side_effects(CODEGEN& g, EXPRESSION* e);
-bool call_side_effects(CODEGEN& g, EXPRESSION* e);
-// The medium of a variable, a parameter or a named register, given on first need.
+// The code of each kind of expression, in the file of its family; the operations above switch
+// over the kind to choose one. Each answers the medium holding the value, as medium() does.
+// Operands: the medium of a variable, a parameter or a named register, given on first need
+// (nullptr for any other expression); an indexed element.
 STORAGE_MEDIUM* named_medium(CODEGEN& g, EXPRESSION* e);
+STORAGE_MEDIUM& indexed_medium(CODEGEN& g, POINTER_USAGE& usage);
+// Arithmetic: a + b; a - b, a & b, a | b, a ^ b by the combining operation; the shifts; the
+// unary operators.
+using COMBINING = void (STORAGE_MEDIUM::*)(CODEGEN&, STORAGE_MEDIUM&);
+STORAGE_MEDIUM& sum(CODEGEN& g, BINARY& node);
+STORAGE_MEDIUM& combination(CODEGEN& g, BINARY& node, COMBINING combine);
+STORAGE_MEDIUM& shift(CODEGEN& g, SHIFT& node, bool left);
+STORAGE_MEDIUM& negation(CODEGEN& g, UNARY& node);
+STORAGE_MEDIUM& address_of(CODEGEN& g, UNARY& node);
+STORAGE_MEDIUM& dereference(CODEGEN& g, UNARY& node);
+// Conditions: a comparison's value 0 or 1, && and ||; the branch of a comparison, or false
+// for an expression that is none.
+STORAGE_MEDIUM& relational_value(CODEGEN& g, EXPRESSION& node);
+STORAGE_MEDIUM& logical_value(CODEGEN& g, LOGICAL& node, bool is_and);
+bool relational_jump_if(CODEGEN& g, EXPRESSION* e, bool when_true, int32_t& slot);
+// Assignments and the postfix steps; a step as a statement changes the location alone.
+STORAGE_MEDIUM& simple_assignment(CODEGEN& g, ASSIGNMENT& node);
+STORAGE_MEDIUM& plus_assignment(CODEGEN& g, ASSIGNMENT& node);
+STORAGE_MEDIUM& minus_assignment(CODEGEN& g, ASSIGNMENT& node);
+STORAGE_MEDIUM& shift_assignment(CODEGEN& g, SHIFT_ASSIGNMENT& node, bool left);
+STORAGE_MEDIUM& post_step(CODEGEN& g, UNARY& node, int32_t step);
+void step_in_place(CODEGEN& g, UNARY& node, int32_t step);
+// Calls: the value copied into a temporary; the callee's result medium itself (or a
+// DEV_NULL_SM), as `x = f();` and `return f();` use it.
+STORAGE_MEDIUM& call_value_medium(CODEGEN& g, FUNCTION_CALL& call);
+STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call);
 
 // value shifted one place at a time while counter counts down to 0; releases counter.
 void emit_shift_loop(CODEGEN& g, STORAGE_MEDIUM& value, STORAGE_MEDIUM& counter, bool left);

@@ -1,5 +1,6 @@
 #include "codegen/recursion_stack.h"
 
+#include "base/kind_cast.h"
 #include "cfront/c_function.h"
 #include "cfront/c_name.h"
 #include "cfront/c_program.h"
@@ -28,15 +29,17 @@ int start_slot_count(const CODEGEN& g) {
 // The RAM words of a frame entry, or none for a register.
 std::vector<int32_t> words_of(STORAGE_MEDIUM& medium) {
   std::vector<int32_t> words;
-  if (auto* ram = dynamic_cast<RAM_SM*>(&medium))
+  if (auto* ram = kind_cast<RAM_SM>(&medium))
     for (int k = 0; k < ram->words; ++k) words.push_back(ram->address + k);
   return words;
 }
 
 int frame_size(const std::vector<STORAGE_MEDIUM*>& frame) {
   int size = 0;
-  for (STORAGE_MEDIUM* medium : frame)
-    size += dynamic_cast<RAM_SM*>(medium) != nullptr ? static_cast<RAM_SM*>(medium)->words : 1;
+  for (STORAGE_MEDIUM* medium : frame) {
+    auto* ram = kind_cast<RAM_SM>(medium);
+    size += ram != nullptr ? ram->words : 1;
+  }
   return size;
 }
 
@@ -116,8 +119,7 @@ void RECURSION_STACK::push_frame(CODEGEN& g, const std::vector<STORAGE_MEDIUM*>&
   {
     STACK_ACCESS stack(g, *pointer_);
     for (STORAGE_MEDIUM* medium : frame) {
-      if (auto* r = dynamic_cast<REGISTER_SM*>(medium))
-        g.code.emit<STX_INCREMENT>(&r->r, &stack.sp);
+      if (auto* r = kind_cast<REGISTER_SM>(medium)) g.code.emit<STX_INCREMENT>(&r->r, &stack.sp);
       for (int32_t word : words_of(*medium)) {
         load_from_ram(g, word, stack.x);
         g.code.emit<STX_INCREMENT>(&stack.x, &stack.sp);
@@ -130,7 +132,7 @@ void RECURSION_STACK::push_frame(CODEGEN& g, const std::vector<STORAGE_MEDIUM*>&
 void RECURSION_STACK::pop_frame(CODEGEN& g, const std::vector<STORAGE_MEDIUM*>& frame) {
   STACK_ACCESS stack(g, *pointer_);
   for (auto medium = frame.rbegin(); medium != frame.rend(); ++medium) {
-    if (auto* r = dynamic_cast<REGISTER_SM*>(*medium)) g.code.emit<LDX_DECREMENT>(&r->r, &stack.sp);
+    if (auto* r = kind_cast<REGISTER_SM>(*medium)) g.code.emit<LDX_DECREMENT>(&r->r, &stack.sp);
     std::vector<int32_t> words = words_of(**medium);
     for (auto word = words.rbegin(); word != words.rend(); ++word) {
       g.code.emit<LDX_DECREMENT>(&stack.x, &stack.sp);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "base/kind_cast.h"
 #include "cfront/asm_statements.h"
 #include "cfront/assignments.h"
 #include "cfront/binary.h"
@@ -22,6 +23,7 @@
 #include "codegen/media/ram_sm.h"
 #include "codegen/media/register_sm.h"
 #include "isa/instructions.h"
+#include "isa/opcode_table.h"
 #include "machine/machine.h"
 
 namespace {
@@ -77,19 +79,28 @@ class INSPECTION {
 
   void declaration(DECLARATOR* d) {
     if (d == nullptr) return;
-    if (auto* initializer = dynamic_cast<INITIALIZER*>(d)) {
-      declaration(initializer->declarator);
-      if (done()) expression(initializer->expression);
-      return;
+    switch (d->kind()) {
+      case DECLARATOR_KIND::initializer:
+        return initializer(static_cast<INITIALIZER&>(*d));
+      case DECLARATOR_KIND::initializer_list:
+        return initializer_list(static_cast<INITIALIZER_LIST&>(*d));
+      case DECLARATOR_KIND::function_prototype:
+        return;
+      case DECLARATOR_KIND::type_and_name:
+      case DECLARATOR_KIND::array_type:
+        if (hit_name(d->name())) named_value(d->declared(), *d->name());
+        return;
     }
-    if (auto* list = dynamic_cast<INITIALIZER_LIST*>(d)) {
-      declaration(list->declarator);
-      for (auto item = list->items.rbegin(); item != list->items.rend() && done(); ++item)
-        expression(*item);
-      return;
-    }
-    if (dynamic_cast<FUNCTION_PROTOTYPE*>(d) != nullptr) return;
-    if (hit_name(d->name())) named_value(d->declared(), *d->name());
+  }
+
+  void initializer(const INITIALIZER& i) {
+    declaration(i.declarator);
+    if (done()) expression(i.expression);
+  }
+
+  void initializer_list(const INITIALIZER_LIST& l) {
+    declaration(l.declarator);
+    for (auto item = l.items.rbegin(); item != l.items.rend() && done(); ++item) expression(*item);
   }
 
   void macro(const DEFINE_MACRO& m) {
@@ -112,28 +123,53 @@ class INSPECTION {
     for (auto s = b.statements.rbegin(); s != b.statements.rend() && done(); ++s) statement(*s);
   }
 
+  // Labels and gotos hold nothing to inspect; the statements of case and default are searched
+  // with their switch.
   void statement(const STATEMENT* s) {
     if (s == nullptr || !done()) return;
-    if (auto* b = dynamic_cast<const COMPOUND*>(s)) return block(*b);
-    if (auto* e = dynamic_cast<const EXPRESSION_STATEMENT*>(s)) return expression(e->expression);
-    if (auto* i = dynamic_cast<const IF_ELSE*>(s))
-      return parts(i->condition, {i->then_statement, i->else_statement});
-    if (auto* w = dynamic_cast<const WHILE*>(s)) return parts(w->condition, {w->body});
-    if (auto* d = dynamic_cast<const DO_WHILE*>(s)) return parts(d->condition, {d->body});
-    if (auto* f = dynamic_cast<const FOR*>(s)) {
-      expression(f->initial);
-      expression(f->condition);
-      expression(f->step);
-      return statement(f->body);
+    switch (s->kind()) {
+      case STATEMENT_KIND::compound:
+        return block(static_cast<const COMPOUND&>(*s));
+      case STATEMENT_KIND::expression_statement:
+        return expression(static_cast<const EXPRESSION_STATEMENT&>(*s).expression);
+      case STATEMENT_KIND::if_else: {
+        const auto& i = static_cast<const IF_ELSE&>(*s);
+        return parts(i.condition, {i.then_statement, i.else_statement});
+      }
+      case STATEMENT_KIND::while_loop: {
+        const auto& w = static_cast<const WHILE&>(*s);
+        return parts(w.condition, {w.body});
+      }
+      case STATEMENT_KIND::do_while: {
+        const auto& d = static_cast<const DO_WHILE&>(*s);
+        return parts(d.condition, {d.body});
+      }
+      case STATEMENT_KIND::for_loop:
+        return for_statement(static_cast<const FOR&>(*s));
+      case STATEMENT_KIND::switch_statement:
+        return switch_statement(static_cast<const SWITCH&>(*s));
+      case STATEMENT_KIND::return_expression:
+        return return_value(static_cast<const RETURN_EXPRESSION&>(*s));
+      case STATEMENT_KIND::return_without_expression:
+        if (hit(static_cast<const RETURN_WITHOUT_EXPRESSION&>(*s).position, 5)) answer("return");
+        return;
+      case STATEMENT_KIND::asm_call:
+        return asm_instruction(static_cast<const ASM_CALL&>(*s));
+      case STATEMENT_KIND::asm_macro:
+        return asm_macro(static_cast<const ASM_MACRO&>(*s));
+      case STATEMENT_KIND::case_clause:
+      case STATEMENT_KIND::default_clause:
+      case STATEMENT_KIND::label:
+      case STATEMENT_KIND::goto_statement:
+        return;
     }
-    if (auto* sw = dynamic_cast<const SWITCH*>(s)) return switch_statement(*sw);
-    if (auto* r = dynamic_cast<const RETURN_EXPRESSION*>(s)) return return_value(*r);
-    if (auto* r = dynamic_cast<const RETURN_WITHOUT_EXPRESSION*>(s)) {
-      if (hit(r->position, 5)) answer("return");
-      return;
-    }
-    if (auto* a = dynamic_cast<const ASM_CALL*>(s)) return asm_instruction(*a);
-    if (auto* m = dynamic_cast<const ASM_MACRO*>(s)) return asm_macro(*m);
+  }
+
+  void for_statement(const FOR& f) {
+    expression(f.initial);
+    expression(f.condition);
+    expression(f.step);
+    statement(f.body);
   }
 
   void parts(EXPRESSION* condition, std::initializer_list<const STATEMENT*> statements) {
@@ -215,13 +251,14 @@ class INSPECTION {
     answer(m != nullptr ? m->print_value(g_.machine) : std::to_string(c.value));
   }
 
+  // Told by its instruction number, which is RCALL's alone.
+  static bool is_rcall(const ASM& a) {
+    return a.instruction_number() == row_of(OPCODE::RCALL).number;
+  }
+
   void call(const FUNCTION_CALL& c) {
     if (hit_name(c.callee)) {
-      const ASM* rcall =
-          g_.media_valid
-              ? generated_at(c.callee->position,
-                             [](const ASM& a) { return dynamic_cast<const RCALL*>(&a) != nullptr; })
-              : nullptr;
+      const ASM* rcall = g_.media_valid ? generated_at(c.callee->position, is_rcall) : nullptr;
       std::string text;
       if (rcall != nullptr) rcall->append_text(text, g_.machine);
       answer(rcall != nullptr ? text : *c.callee->text);
@@ -230,33 +267,75 @@ class INSPECTION {
     for (auto a = c.arguments.rbegin(); a != c.arguments.rend() && done(); ++a) expression(*a);
   }
 
-  // The value at the address a pointer or an array's address holds, or nullptr.
+  // The address a pointer holds or an array's address is, when the base is one of those.
   bool base_address(EXPRESSION* base, int32_t& address) const {
-    if (auto* c = dynamic_cast<DECIMAL_CONSTANT*>(base)) {
+    if (auto* c = kind_cast<DECIMAL_CONSTANT>(base)) {
       address = c->value;
       return true;
     }
-    const STORAGE_MEDIUM* m = nullptr;
-    if (auto* v = dynamic_cast<VARIABLE*>(base)) m = medium_of(v->declarator->declared());
-    if (auto* a = dynamic_cast<ARGUMENT*>(base)) m = medium_of(a->declaration);
-    if (auto* r = dynamic_cast<const REGISTER_SM*>(m)) {
+    const STORAGE_MEDIUM* m = medium_of(storage_named_by(base));
+    if (auto* r = kind_cast<REGISTER_SM>(m)) {
       address = g_.machine.registers.unsigned_value(g_.machine.registers.at(r->r.number));
       return true;
     }
-    if (auto* w = dynamic_cast<const RAM_SM*>(m)) {
+    if (auto* w = kind_cast<RAM_SM>(m)) {
       address = g_.machine.registers.to_unsigned(g_.machine.ram.word(w->address));
       return true;
     }
     return false;
   }
 
+  // The declaration whose medium a variable or a parameter reads, or nullptr.
+  static const void* storage_named_by(EXPRESSION* e) {
+    switch (e->kind()) {
+      case EXPRESSION_KIND::local_variable:
+      case EXPRESSION_KIND::global_variable:
+        return static_cast<VARIABLE*>(e)->declarator->declared();
+      case EXPRESSION_KIND::argument:
+        return static_cast<ARGUMENT*>(e)->declaration;
+      case EXPRESSION_KIND::binary_plus:
+      case EXPRESSION_KIND::binary_minus:
+      case EXPRESSION_KIND::basic_and:
+      case EXPRESSION_KIND::inclusive_or:
+      case EXPRESSION_KIND::exclusive_or:
+      case EXPRESSION_KIND::logical_and:
+      case EXPRESSION_KIND::logical_or:
+      case EXPRESSION_KIND::shift_left:
+      case EXPRESSION_KIND::shift_right:
+      case EXPRESSION_KIND::relational_eq:
+      case EXPRESSION_KIND::relational_neq:
+      case EXPRESSION_KIND::relational_lt:
+      case EXPRESSION_KIND::relational_le:
+      case EXPRESSION_KIND::relational_gt:
+      case EXPRESSION_KIND::relational_ge:
+      case EXPRESSION_KIND::unary_and:
+      case EXPRESSION_KIND::unary_star:
+      case EXPRESSION_KIND::unary_minus:
+      case EXPRESSION_KIND::unary_postfix_plus_plus:
+      case EXPRESSION_KIND::unary_postfix_minus_minus:
+      case EXPRESSION_KIND::simple_assignment:
+      case EXPRESSION_KIND::plus_assignment:
+      case EXPRESSION_KIND::minus_assignment:
+      case EXPRESSION_KIND::shift_left_assignment:
+      case EXPRESSION_KIND::shift_right_assignment:
+      case EXPRESSION_KIND::function_call:
+      case EXPRESSION_KIND::pointer_usage:
+      case EXPRESSION_KIND::decimal_constant:
+      case EXPRESSION_KIND::name:
+      case EXPRESSION_KIND::register_from_c:
+        return nullptr;
+    }
+    return nullptr;
+  }
+
   const STORAGE_MEDIUM* medium_of(const void* storage) const {
+    if (storage == nullptr) return nullptr;
     auto found = g_.declared_media.find(storage);
     return found == g_.declared_media.end() || !g_.media_valid ? nullptr : found->second;
   }
 
   void indexing(const POINTER_USAGE& u) {
-    auto* k = dynamic_cast<DECIMAL_CONSTANT*>(u.index);
+    auto* k = kind_cast<DECIMAL_CONSTANT>(u.index);
     int32_t address = 0;
     if (k != nullptr && g_.media_valid && on(u.base) && base_address(u.base, address)) {
       answer(RAM_SM(address + k->value, 1).print_value(g_.machine));
@@ -268,37 +347,74 @@ class INSPECTION {
 
   // Whether the query falls on the expression's own text (a name or a folded address).
   bool on(EXPRESSION* e) const {
-    if (auto* c = dynamic_cast<DECIMAL_CONSTANT*>(e)) return hit_range(c->first, c->last);
+    if (auto* c = kind_cast<DECIMAL_CONSTANT>(e)) return hit_range(c->first, c->last);
     return hit_range(e->position_of(), e->end_position());
   }
 
   void expression(EXPRESSION* e) {
     if (e == nullptr || !done()) return;
-    if (auto* c = dynamic_cast<DECIMAL_CONSTANT*>(e)) return constant(*c);
-    if (auto* v = dynamic_cast<VARIABLE*>(e)) {
-      if (hit_name(v->use)) named_value(v->declarator->declared(), *v->use);
-      return;
+    switch (e->kind()) {
+      case EXPRESSION_KIND::decimal_constant:
+        return constant(static_cast<const DECIMAL_CONSTANT&>(*e));
+      case EXPRESSION_KIND::local_variable:
+      case EXPRESSION_KIND::global_variable:
+        return variable(static_cast<const VARIABLE&>(*e));
+      case EXPRESSION_KIND::argument:
+        return argument(static_cast<const ARGUMENT&>(*e));
+      case EXPRESSION_KIND::name:
+        return name_use(static_cast<const NAME&>(*e));
+      case EXPRESSION_KIND::register_from_c:
+        return named_register(static_cast<const REGISTER_FROM_C&>(*e));
+      case EXPRESSION_KIND::function_call:
+        return call(static_cast<const FUNCTION_CALL&>(*e));
+      case EXPRESSION_KIND::pointer_usage:
+        return indexing(static_cast<const POINTER_USAGE&>(*e));
+      case EXPRESSION_KIND::simple_assignment:
+      case EXPRESSION_KIND::plus_assignment:
+      case EXPRESSION_KIND::minus_assignment:
+      case EXPRESSION_KIND::shift_left_assignment:
+      case EXPRESSION_KIND::shift_right_assignment:
+        return sides(static_cast<ASSIGNMENT&>(*e).source, static_cast<ASSIGNMENT&>(*e).target);
+      case EXPRESSION_KIND::binary_plus:
+      case EXPRESSION_KIND::binary_minus:
+      case EXPRESSION_KIND::basic_and:
+      case EXPRESSION_KIND::inclusive_or:
+      case EXPRESSION_KIND::exclusive_or:
+      case EXPRESSION_KIND::logical_and:
+      case EXPRESSION_KIND::logical_or:
+      case EXPRESSION_KIND::shift_left:
+      case EXPRESSION_KIND::shift_right:
+      case EXPRESSION_KIND::relational_eq:
+      case EXPRESSION_KIND::relational_neq:
+      case EXPRESSION_KIND::relational_lt:
+      case EXPRESSION_KIND::relational_le:
+      case EXPRESSION_KIND::relational_gt:
+      case EXPRESSION_KIND::relational_ge:
+        return sides(static_cast<BINARY&>(*e).left, static_cast<BINARY&>(*e).right);
+      case EXPRESSION_KIND::unary_and:
+      case EXPRESSION_KIND::unary_star:
+      case EXPRESSION_KIND::unary_minus:
+      case EXPRESSION_KIND::unary_postfix_plus_plus:
+      case EXPRESSION_KIND::unary_postfix_minus_minus:
+        return expression(static_cast<UNARY&>(*e).operand);
     }
-    if (auto* a = dynamic_cast<ARGUMENT*>(e)) {
-      if (hit_name(a->use)) named_value(a->declaration, *a->use);
-      return;
-    }
-    if (auto* n = dynamic_cast<NAME*>(e)) {
-      if (hit_name(n)) answer(*n->text);
-      return;
-    }
-    if (auto* r = dynamic_cast<REGISTER_FROM_C*>(e)) return named_register(*r);
-    if (auto* c = dynamic_cast<FUNCTION_CALL*>(e)) return call(*c);
-    if (auto* u = dynamic_cast<POINTER_USAGE*>(e)) return indexing(*u);
-    if (auto* a = dynamic_cast<ASSIGNMENT*>(e)) {
-      expression(a->source);
-      return expression(a->target);
-    }
-    if (auto* b = dynamic_cast<BINARY*>(e)) {
-      expression(b->left);
-      return expression(b->right);
-    }
-    if (auto* u = dynamic_cast<UNARY*>(e)) return expression(u->operand);
+  }
+
+  void sides(EXPRESSION* first, EXPRESSION* second) {
+    expression(first);
+    expression(second);
+  }
+
+  void variable(const VARIABLE& v) {
+    if (hit_name(v.use)) named_value(v.declarator->declared(), *v.use);
+  }
+
+  void argument(const ARGUMENT& a) {
+    if (hit_name(a.use)) named_value(a.declaration, *a.use);
+  }
+
+  void name_use(const NAME& n) {
+    if (hit_name(&n)) answer(*n.text);
   }
 
   const CODEGEN& g_;

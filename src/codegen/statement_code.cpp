@@ -47,46 +47,105 @@ void generate_compound(CODEGEN& g, COMPOUND& block) {
   for (STATEMENT* statement : block.statements) generate(g, statement);
 }
 
-}  // namespace
-
-void initialise(CODEGEN& g, DECLARATOR* declaration) {
-  AT_POSITION at(g.code, declaration->position());
-  if (auto* list = dynamic_cast<INITIALIZER_LIST*>(declaration)) {
-    initialise_array(g, *list);
-    return;
-  }
-  auto* initializer = dynamic_cast<INITIALIZER*>(declaration);
-  if (initializer == nullptr || initializer->expression == nullptr) return;
-  STORAGE_MEDIUM& target = variable_medium(g, initializer->declared());
-  STORAGE_MEDIUM& v = medium(g, initializer->expression);
+void initialise_scalar(CODEGEN& g, INITIALIZER& initializer) {
+  if (initializer.expression == nullptr) return;
+  STORAGE_MEDIUM& target = variable_medium(g, initializer.declared());
+  STORAGE_MEDIUM& v = medium(g, initializer.expression);
   target.assign(g, v);
   v.release(g);
 }
 
-bool is_empty(STATEMENT* statement) {
-  if (statement == nullptr) return true;
-  if (auto* expression = dynamic_cast<EXPRESSION_STATEMENT*>(statement))
-    return expression->expression == nullptr;
-  auto* block = dynamic_cast<COMPOUND*>(statement);
-  if (block == nullptr) return false;
-  if (block->declarations != nullptr && !block->declarations->declarations.empty()) return false;
-  for (STATEMENT* inner : block->statements)
-    if (!is_empty(inner)) return false;
+bool is_empty_block(const CODEGEN& g, const COMPOUND& block) {
+  if (block.declarations != nullptr && !block.declarations->declarations.empty()) return false;
+  for (STATEMENT* inner : block.statements)
+    if (!is_empty(g, inner)) return false;
   return true;
 }
 
+void generate_expression_statement(CODEGEN& g, EXPRESSION_STATEMENT& statement) {
+  if (statement.expression != nullptr) side_effects(g, statement.expression);
+}
+
+void generate_asm_call(CODEGEN& g, ASM_CALL& call) {
+  if (call.instruction != nullptr) g.code.append(std::move(call.instruction));
+}
+
+}  // namespace
+
+void initialise(CODEGEN& g, DECLARATOR* declaration) {
+  AT_POSITION at(g.code, declaration->position());
+  switch (declaration->kind()) {
+    case DECLARATOR_KIND::initializer_list:
+      return initialise_array(g, static_cast<INITIALIZER_LIST&>(*declaration));
+    case DECLARATOR_KIND::initializer:
+      return initialise_scalar(g, static_cast<INITIALIZER&>(*declaration));
+    case DECLARATOR_KIND::type_and_name:
+    case DECLARATOR_KIND::array_type:
+    case DECLARATOR_KIND::function_prototype:
+      return;
+  }
+  g.internal_error("a declaration of an unknown kind");
+}
+
+bool is_empty(const CODEGEN& g, STATEMENT* statement) {
+  if (statement == nullptr) return true;
+  switch (statement->kind()) {
+    case STATEMENT_KIND::expression_statement:
+      return static_cast<EXPRESSION_STATEMENT&>(*statement).expression == nullptr;
+    case STATEMENT_KIND::compound:
+      return is_empty_block(g, static_cast<COMPOUND&>(*statement));
+    case STATEMENT_KIND::if_else:
+    case STATEMENT_KIND::while_loop:
+    case STATEMENT_KIND::do_while:
+    case STATEMENT_KIND::for_loop:
+    case STATEMENT_KIND::case_clause:
+    case STATEMENT_KIND::default_clause:
+    case STATEMENT_KIND::switch_statement:
+    case STATEMENT_KIND::label:
+    case STATEMENT_KIND::goto_statement:
+    case STATEMENT_KIND::return_without_expression:
+    case STATEMENT_KIND::return_expression:
+    case STATEMENT_KIND::asm_call:
+    case STATEMENT_KIND::asm_macro:
+      return false;
+  }
+  g.internal_error("a statement of an unknown kind");
+}
+
+// case and default generate nothing here: their statements belong to the switch.
 void generate(CODEGEN& g, STATEMENT* statement) {
   if (statement == nullptr) return;
   AT_POSITION at(g.code, statement->start);
-  if (auto* block = dynamic_cast<COMPOUND*>(statement)) {
-    generate_compound(g, *block);
-  } else if (auto* expression = dynamic_cast<EXPRESSION_STATEMENT*>(statement)) {
-    if (expression->expression != nullptr) side_effects(g, expression->expression);
-  } else if (auto* instruction = dynamic_cast<ASM_CALL*>(statement)) {
-    if (instruction->instruction != nullptr) g.code.append(std::move(instruction->instruction));
-  } else if (auto* macro = dynamic_cast<ASM_MACRO*>(statement)) {
-    generate_asm_macro(g, *macro);
-  } else if (!generate_control_flow(g, statement)) {
-    // case and default: their statements belong to the switch
+  switch (statement->kind()) {
+    case STATEMENT_KIND::compound:
+      return generate_compound(g, static_cast<COMPOUND&>(*statement));
+    case STATEMENT_KIND::expression_statement:
+      return generate_expression_statement(g, static_cast<EXPRESSION_STATEMENT&>(*statement));
+    case STATEMENT_KIND::asm_call:
+      return generate_asm_call(g, static_cast<ASM_CALL&>(*statement));
+    case STATEMENT_KIND::asm_macro:
+      return generate_asm_macro(g, static_cast<ASM_MACRO&>(*statement));
+    case STATEMENT_KIND::if_else:
+      return generate_if(g, static_cast<IF_ELSE&>(*statement));
+    case STATEMENT_KIND::while_loop:
+      return generate_while(g, static_cast<WHILE&>(*statement));
+    case STATEMENT_KIND::do_while:
+      return generate_do_while(g, static_cast<DO_WHILE&>(*statement));
+    case STATEMENT_KIND::for_loop:
+      return generate_for(g, static_cast<FOR&>(*statement));
+    case STATEMENT_KIND::switch_statement:
+      return generate_switch(g, static_cast<SWITCH&>(*statement));
+    case STATEMENT_KIND::goto_statement:
+      return generate_goto(g, static_cast<GOTO&>(*statement));
+    case STATEMENT_KIND::label:
+      return generate_label(g, static_cast<LABEL&>(*statement));
+    case STATEMENT_KIND::return_without_expression:
+      return generate_return(g);
+    case STATEMENT_KIND::return_expression:
+      return generate_return(g, static_cast<RETURN_EXPRESSION&>(*statement));
+    case STATEMENT_KIND::case_clause:
+    case STATEMENT_KIND::default_clause:
+      return;
   }
+  g.internal_error("a statement of an unknown kind");
 }

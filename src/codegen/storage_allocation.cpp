@@ -4,6 +4,7 @@
 #include "codegen/storage_allocation.h"
 
 #include "base/echo.h"
+#include "base/kind_cast.h"
 #include "cfront/c_function.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
@@ -59,8 +60,7 @@ void place_globals(CODEGEN& g) {
   const std::vector<DECLARATOR*>& globals = g.program.used_declarations;
   for (auto d = globals.rbegin(); d != globals.rend(); ++d) {
     DECLARATOR* storage = (*d)->declared();
-    if (dynamic_cast<FUNCTION_PROTOTYPE*>(storage) != nullptr || storage->name() == nullptr)
-      continue;
+    if (kind_cast<FUNCTION_PROTOTYPE>(storage) != nullptr || storage->name() == nullptr) continue;
     STORAGE_MEDIUM& m = variable_medium(g, storage);
     g.echo.echo_string(*storage->name()->text + " " + m.print_kind(g.machine) + "\n");
   }
@@ -113,7 +113,7 @@ STORAGE_MEDIUM& variable_medium(CODEGEN& g, DECLARATOR* storage) {
   auto found = g.declared_media.find(storage);
   if (found != g.declared_media.end()) return *found->second;
   STORAGE_MEDIUM* m = nullptr;
-  if (auto* array = dynamic_cast<ARRAY_TYPE*>(storage)) {
+  if (auto* array = kind_cast<ARRAY_TYPE>(storage)) {
     if (array->ram_start < 0 || array->size == nullptr)
       g.internal_error("an array without its RAM block");
     m = &g.make<RAM_SM>(array->ram_start, array->size->value);

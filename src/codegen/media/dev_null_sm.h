@@ -8,7 +8,8 @@ class C_FUNCTION;
 class DEV_NULL_SM final : public STORAGE_MEDIUM {
  public:
   explicit DEV_NULL_SM(const C_FUNCTION* owner) : owner(owner) {}
-  MEDIUM_KIND kind() const override { return MEDIUM_KIND::dev_null; }
+  static constexpr MEDIUM_KIND KIND = MEDIUM_KIND::dev_null;
+  MEDIUM_KIND kind() const override { return KIND; }
   void store_indirect(CODEGEN&, STORAGE_MEDIUM&) override {}
   void add_to_address_register(CODEGEN&, REGISTER&) override {}
   void store_stepping(CODEGEN&, REGISTER&, bool) override {}

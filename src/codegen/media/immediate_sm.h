@@ -7,7 +7,8 @@
 class IMMEDIATE_SM final : public STORAGE_MEDIUM {
  public:
   explicit IMMEDIATE_SM(int32_t value) : value(value) {}
-  MEDIUM_KIND kind() const override { return MEDIUM_KIND::immediate; }
+  static constexpr MEDIUM_KIND KIND = MEDIUM_KIND::immediate;
+  MEDIUM_KIND kind() const override { return KIND; }
 
   void compare(CODEGEN& g, STORAGE_MEDIUM& source) override;
   void compare_constant(CODEGEN& g, int32_t n) override;

@@ -3,6 +3,7 @@
 // element is read into a scratch register, operated on there and written back.
 #include "codegen/media/pointer_sm.h"
 
+#include "base/kind_cast.h"
 #include "codegen/codegen.h"
 #include "codegen/media/machine_sequences.h"
 #include "codegen/media/ram_sm.h"
@@ -13,7 +14,7 @@
 // the operation already holds the others, the index word is read first and the base, a
 // constant, added to it instead.
 void POINTER_SM::element_address(CODEGEN& g) {
-  auto* word = dynamic_cast<RAM_SM*>(&index);
+  auto* word = kind_cast<RAM_SM>(&index);
   const int needed = g.wide_ram() ? 2 : 1;
   if (word != nullptr && g.roles.idle_scratch_count() < needed) {
     index_then_base(g, *word);

@@ -9,7 +9,8 @@ class RAM_SM;
 class POINTER_SM final : public STORAGE_MEDIUM {
  public:
   POINTER_SM(RAM_SM& base, STORAGE_MEDIUM& index) : base(base), index(index) {}
-  MEDIUM_KIND kind() const override { return MEDIUM_KIND::pointer; }
+  static constexpr MEDIUM_KIND KIND = MEDIUM_KIND::pointer;
+  MEDIUM_KIND kind() const override { return KIND; }
 
   void assign(CODEGEN& g, STORAGE_MEDIUM& source) override;
   void add_assign(CODEGEN& g, STORAGE_MEDIUM& source) override;

@@ -6,7 +6,8 @@
 class RAM_SM final : public STORAGE_MEDIUM {
  public:
   RAM_SM(int32_t address, int words) : address(address), words(words) {}
-  MEDIUM_KIND kind() const override { return MEDIUM_KIND::ram; }
+  static constexpr MEDIUM_KIND KIND = MEDIUM_KIND::ram;
+  MEDIUM_KIND kind() const override { return KIND; }
 
   void assign(CODEGEN& g, STORAGE_MEDIUM& source) override;
   void add_assign(CODEGEN& g, STORAGE_MEDIUM& source) override;

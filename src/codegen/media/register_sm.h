@@ -7,7 +7,8 @@
 class REGISTER_SM final : public STORAGE_MEDIUM {
  public:
   explicit REGISTER_SM(REGISTER& r) : r(r) {}
-  MEDIUM_KIND kind() const override { return MEDIUM_KIND::register_medium; }
+  static constexpr MEDIUM_KIND KIND = MEDIUM_KIND::register_medium;
+  MEDIUM_KIND kind() const override { return KIND; }
 
   void assign(CODEGEN& g, STORAGE_MEDIUM& source) override;
   void add_assign(CODEGEN& g, STORAGE_MEDIUM& source) override;

@@ -6,7 +6,8 @@
 class ROM_SM final : public STORAGE_MEDIUM {
  public:
   ROM_SM(int32_t address, int32_t value) : address(address), value(value) {}
-  MEDIUM_KIND kind() const override { return MEDIUM_KIND::rom; }
+  static constexpr MEDIUM_KIND KIND = MEDIUM_KIND::rom;
+  MEDIUM_KIND kind() const override { return KIND; }
 
   void compare(CODEGEN& g, STORAGE_MEDIUM& source) override;
   void compare_constant(CODEGEN& g, int32_t n) override;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/kind_cast.h"
 #include "codegen/codegen.h"
 #include "codegen/media/ram_sm.h"
 #include "codegen/media/register_sm.h"
@@ -29,19 +30,19 @@ STORAGE_MEDIUM& SM_MANAGER::take_temporary_medium() {
 }
 
 void SM_MANAGER::release_temporary(STORAGE_MEDIUM& temporary) {
-  if (auto* r = dynamic_cast<REGISTER_SM*>(&temporary)) r->free = true;
+  if (auto* r = kind_cast<REGISTER_SM>(&temporary)) r->free = true;
   auto found = std::find(in_use_.begin(), in_use_.end(), &temporary);
   if (found != in_use_.end()) in_use_.erase(found);
 }
 
 bool SM_MANAGER::is_temporary(const STORAGE_MEDIUM& medium) const {
-  if (auto* r = dynamic_cast<const REGISTER_SM*>(&medium)) return r->is_temporary;
-  if (auto* word = dynamic_cast<const RAM_SM*>(&medium)) return word->is_temporary;
+  if (auto* r = kind_cast<REGISTER_SM>(&medium)) return r->is_temporary;
+  if (auto* word = kind_cast<RAM_SM>(&medium)) return word->is_temporary;
   return false;
 }
 
 void SM_MANAGER::retake(STORAGE_MEDIUM& temporary) {
-  if (auto* r = dynamic_cast<REGISTER_SM*>(&temporary)) r->free = false;
+  if (auto* r = kind_cast<REGISTER_SM>(&temporary)) r->free = false;
   in_use_.push_back(&temporary);
 }
 
