@@ -49,6 +49,11 @@ class ASM {
   virtual REGISTER_OPERANDS register_operands() const { return {}; }
   virtual const POSITION& position() const { return position_; }
 
+  // Words the build lays out away from the code of their line (the constant pool and the jump
+  // over it) never run when the line runs, so a breakpoint on the line goes past them.
+  bool runs_with_its_line() const { return runs_with_its_line_; }
+  void lay_out_apart_from_its_line() { runs_with_its_line_ = false; }
+
   // A wrapper (a breakpoint) answers the object it stands for; plain instructions answer nothing.
   virtual const ASM* wrapped() const { return nullptr; }
   // The same, for those that change the wrapped object in place (the forwarding module re-aims
@@ -63,4 +68,5 @@ class ASM {
   friend class ROM;
   POSITION position_;
   int32_t rom_index_ = -1;
+  bool runs_with_its_line_ = true;
 };

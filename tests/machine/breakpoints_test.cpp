@@ -283,3 +283,24 @@ TEST_F(Breakpoints, a_program_with_breakpoints_ends_as_it_does_without) {
   EXPECT_EQ(value(3), 7);
   EXPECT_EQ(machine.clock.periods(), plain_periods);
 }
+
+// The constant pool and the jump over it carry the position of the line that uses the constant
+// but run once, at the start: the breakpoint belongs on the line's own code.
+TEST_F(Breakpoints, a_line_whose_constant_is_pooled_stops_on_its_own_code) {
+  machine.parameters.data_size = 16;
+  path = add_source("pool.c",
+                    "int x;\nint y;\n\nint main(void) {\n  x = 5;\n  x = x + 1;\n"
+                    "  y = x + 1000;\n  y = y + 1;\n}\n");
+  build();
+  ASSERT_EQ(errors(), 0) << output();
+  const int32_t address = table().set_breakpoint(source(), 7);
+  ASSERT_GT(address, 0);
+  EXPECT_FALSE(rom.fetch(0)->runs_with_its_line()) << "the pool's jump stays unwrapped";
+  EXPECT_FALSE(rom.fetch(1)->runs_with_its_line()) << "and so does its word";
+
+  run();
+  EXPECT_EQ(machine.program_counter.value, address) << "the run must stop at line 7";
+  EXPECT_TRUE(context.user_interface.stop);
+  run();
+  EXPECT_EQ(machine.program_counter.value, rom.size());
+}
