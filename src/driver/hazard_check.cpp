@@ -82,7 +82,11 @@ RUN_END run_checked(MACHINE& machine, HAZARD_CHECK& check, int64_t limit,
     machine.rom.execute_at(address, machine);
     executed += 1;
     last_address = address;
-    if (!machine.execution.running()) return {RUN_END::breakpoint, executed, address};
+    if (!machine.execution.running()) {
+      if (machine.execution.state() != RUN_STATE::at_breakpoint)
+        check.observe(address, object, machine);
+      return {RUN_END::breakpoint, executed, address};
+    }
     check.observe(address, object, machine);
     if (on_diagnostic == ON_DIAGNOSTIC::stop && has_diagnostics(machine.error_handler))
       return {RUN_END::diagnostic, executed, address};
