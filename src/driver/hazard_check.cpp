@@ -25,9 +25,13 @@ std::string source_of(const ASM* object) {
   return " (" + name + " line " + std::to_string(position.line) + ")";
 }
 
+// Without the breakpoint mark: the hazard is the instruction's, wherever a breakpoint stands.
 std::string instruction_text(int64_t address, const MACHINE& machine) {
   std::string text;
-  machine.rom.append_instruction_text(text, address, machine);
+  if (const ASM* object = machine.rom.fetch(address))
+    unwrapped(*object).append_text(text, machine);
+  else
+    machine.rom.append_instruction_text(text, address, machine);
   return text;
 }
 
