@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "driver/hazard_check.h"
 #include "pipeline/context.h"
 #include "run/fast_run.h"
 
@@ -15,9 +16,7 @@ void echo_run_totals(CONTEXT& context, int64_t instructions) {
                            " clock periods.\n");
 }
 
-}  // namespace
-
-int batch_run(CONTEXT& context) {
+int run_to_end(CONTEXT& context, HAZARD_CHECK* check) {
   ERROR_HANDLER& errors = context.error_handler;
   MACHINE& machine = context.machine;
   int64_t instructions = 0;
@@ -33,11 +32,23 @@ int batch_run(CONTEXT& context) {
       errors.error_without_position("Warning(s) in batch -run mode.");
       return 1;
     }
-    const RUN_END end = run_program(machine, INT64_MAX, ON_DIAGNOSTIC::stop);
+    const RUN_END end = check != nullptr
+                            ? run_checked(machine, *check, INT64_MAX, ON_DIAGNOSTIC::stop)
+                            : run_program(machine, INT64_MAX, ON_DIAGNOSTIC::stop);
     instructions += end.executed;
     if (end.reason == RUN_END::finished) {
       echo_run_totals(context, instructions);
       return 0;
     }
   }
+}
+
+}  // namespace
+
+int batch_run(CONTEXT& context, bool check_hazards) {
+  if (!check_hazards) return run_to_end(context, nullptr);
+  HAZARD_CHECK check;
+  const int status = run_to_end(context, &check);
+  context.user_interface.put_string(check.report());
+  return status;
 }

@@ -4,5 +4,6 @@
 
 struct CONTEXT;
 
-// Answers the process's exit status.
-int batch_run(CONTEXT& context);
+// Answers the process's exit status. With check_hazards the run goes by single steps and ends
+// with the hazard report, which leaves the status as it is.
+int batch_run(CONTEXT& context, bool check_hazards = false);

@@ -1,5 +1,5 @@
-// The option loop tests each argument in a fixed order: -verbose, the four value options, the
-// mode flags, the help flags; anything else is unknown. After the mode flag every argument is a
+// The option loop tests each argument in a fixed order: -verbose, -check, the four value options,
+// the mode flags, the help flags; anything else is unknown. After the mode flag every argument is a
 // file argument, so options placed there are refused as bad files.
 #include "driver/command_line.h"
 
@@ -53,7 +53,8 @@ constexpr std::string_view usage_text =
     "   -X <number>\n"
     "   -N <number>\n"
     "   -M <number>\n"
-    "   -L <number>\n";
+    "   -L <number>\n"
+    "   -check : to count the pipeline hazards while running.\n";
 
 const VALUE_OPTION* find_value_option(std::string_view argument) {
   for (const VALUE_OPTION& option : value_options)
@@ -88,6 +89,9 @@ bool COMMAND_LINE::read_options() {
   while (mode_ == MODE::windowed && i <= count()) {
     const std::string& current = argument(i);
     if (current == "-verbose") {
+      i += 1;
+    } else if (current == "-check") {
+      check_hazards_ = true;
       i += 1;
     } else if (const VALUE_OPTION* option = find_value_option(current)) {
       if (!read_value_option(*option, i + 1)) return false;

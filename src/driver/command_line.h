@@ -26,6 +26,8 @@ class COMMAND_LINE {
   // Reads the processor options up to the mode flag, setting the machine's configuration.
   bool read_options();
   MODE mode() const { return mode_; }
+  // -check: -run and -debug count the pipeline hazards of what they execute.
+  bool check_hazards() const { return check_hazards_; }
   int first_file_index() const { return first_file_index_; }
 
   // The number 1 or more at index k, following the option at k - 1; nothing after the number
@@ -44,5 +46,6 @@ class COMMAND_LINE {
   CONTEXT& context_;
   const std::vector<std::string>& arguments_;
   MODE mode_ = MODE::windowed;
+  bool check_hazards_ = false;
   int first_file_index_ = 1;
 };

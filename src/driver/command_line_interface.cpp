@@ -18,6 +18,8 @@ int COMMAND_LINE_INTERFACE::run() {
   PROJECT_MANAGER& project = context_.project_manager;
   if (!project.is_open()) project.update();
   if (project.compiler_stopped) return 1;
-  if (mode_ == CONSOLE_MODE::batch_run) return batch_run(context_);
-  return CONSOLE_DEBUGGER(context_).run();
+  if (mode_ == CONSOLE_MODE::batch_run) return batch_run(context_, check_hazards_);
+  CONSOLE_DEBUGGER debugger(context_);
+  if (check_hazards_) debugger.check_hazards();
+  return debugger.run();
 }

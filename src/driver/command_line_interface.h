@@ -13,8 +13,9 @@ enum class CONSOLE_MODE { batch_run, debugger };
 
 class COMMAND_LINE_INTERFACE : public INTERFACE {
  public:
-  explicit COMMAND_LINE_INTERFACE(CONTEXT& context, CONSOLE_MODE mode = CONSOLE_MODE::batch_run)
-      : context_(context), mode_(mode) {}
+  explicit COMMAND_LINE_INTERFACE(CONTEXT& context, CONSOLE_MODE mode = CONSOLE_MODE::batch_run,
+                                  bool check_hazards = false)
+      : context_(context), mode_(mode), check_hazards_(check_hazards) {}
 
   void put_string(std::string_view text) override;
   void flush() override;
@@ -23,4 +24,5 @@ class COMMAND_LINE_INTERFACE : public INTERFACE {
  private:
   CONTEXT& context_;
   CONSOLE_MODE mode_;
+  bool check_hazards_;
 };

@@ -77,6 +77,7 @@ void CONSOLE_DEBUGGER::step_on_empty_lines() {
   std::string description;
   while (!quit_ && line_.empty()) {
     if (const POSITION* position = current_position()) show_source_line(*position);
+    check_step();
     step(context_.machine, description);
     write(description);
     read_line();
@@ -121,6 +122,7 @@ void CONSOLE_DEBUGGER::show_listing() {
 // A compiler stop ends the session as it ends every batch mode.
 void CONSOLE_DEBUGGER::rebuild() {
   context_.project_manager.update();
+  if (check_) check_.emplace();
   if (!context_.project_manager.compiler_stopped) return;
   status_ = 1;
   quit_ = true;
@@ -212,14 +214,16 @@ void CONSOLE_DEBUGGER::continue_execution() {
   EXECUTION_STATE& execution = machine.execution;
   write("Running...\n");
   int64_t last_address = machine.program_counter.value;
+  check_step();
   if (is_within_code(machine)) execute_one(machine);  // moves off a breakpoint
   execution.start();
   {
     const INTERRUPT_REQUEST interrupt;
     int64_t remaining = run_limit_;
     while (is_within_code(machine) && execution.running()) {
-      const RUN_END end =
-          run_program(machine, std::min(remaining, slice_size), ON_DIAGNOSTIC::go_on);
+      const int64_t slice = std::min(remaining, slice_size);
+      const RUN_END end = check_ ? run_checked(machine, *check_, slice, ON_DIAGNOSTIC::go_on)
+                                 : run_program(machine, slice, ON_DIAGNOSTIC::go_on);
       if (end.last_address >= 0) last_address = end.last_address;
       remaining -= end.executed;
       if (end.reason != RUN_END::limit) break;
@@ -239,6 +243,15 @@ void CONSOLE_DEBUGGER::continue_execution() {
     execution.hold(RUN_STATE::finished);
   }
   write(description + "\n");
+  if (check_) write(check_->report());
+}
+
+// Shows the instruction about to execute by hand to the check, if any.
+void CONSOLE_DEBUGGER::check_step() {
+  const MACHINE& machine = context_.machine;
+  if (check_ && is_within_code(machine))
+    check_->observe(machine.program_counter.value, machine.rom.fetch(machine.program_counter.value),
+                    machine);
 }
 
 void CONSOLE_DEBUGGER::show_clock() {

@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "driver/hazard_check.h"
 
 struct CONTEXT;
 struct POSITION;
@@ -20,6 +23,9 @@ class CONSOLE_DEBUGGER {
 
   // Bounds each C to this many instructions, after which it stops as an interrupt does.
   void limit_runs(int64_t instructions) { run_limit_ = instructions; }
+  // -check: every instruction executed, by steps and by C, goes through the hazard check, and
+  // each C ends with its report (the count since the last build).
+  void check_hazards() { check_.emplace(); }
 
  private:
   bool read_line();
@@ -45,6 +51,7 @@ class CONSOLE_DEBUGGER {
   void quit();
 
   void write(const std::string& text);
+  void check_step();
 
   CONTEXT& context_;
   std::string line_;
@@ -52,4 +59,5 @@ class CONSOLE_DEBUGGER {
   bool quit_ = false;
   int status_ = 0;
   int64_t run_limit_ = INT64_MAX;
+  std::optional<HAZARD_CHECK> check_;
 };

@@ -56,7 +56,8 @@ int run_batch(CONTEXT& context, COMMAND_LINE& command_line) {
   const MODE mode = command_line.mode();
   const CONSOLE_MODE console =
       mode == MODE::debug ? CONSOLE_MODE::debugger : CONSOLE_MODE::batch_run;
-  context.user_interface.install(std::make_unique<COMMAND_LINE_INTERFACE>(context, console));
+  context.user_interface.install(
+      std::make_unique<COMMAND_LINE_INTERFACE>(context, console, command_line.check_hazards()));
   if (!command_line.read_file_arguments(command_line.first_file_index())) return 1;
   switch (mode) {
     case MODE::run:
