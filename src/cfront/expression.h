@@ -46,6 +46,56 @@ enum class EXPRESSION_KIND {
   register_from_c,
 };
 
+// The shape of a kind's node, for the walks that treat every operator of one shape alike (they
+// switch over the shape). A new kind gets its shape here, where a missing one fails the build.
+enum class EXPRESSION_SHAPE { binary, unary, assignment, call, indexing, leaf };
+
+constexpr EXPRESSION_SHAPE shape_of(EXPRESSION_KIND kind) {
+  using enum EXPRESSION_KIND;
+  switch (kind) {
+    case binary_plus:
+    case binary_minus:
+    case basic_and:
+    case inclusive_or:
+    case exclusive_or:
+    case logical_and:
+    case logical_or:
+    case shift_left:
+    case shift_right:
+    case relational_eq:
+    case relational_neq:
+    case relational_lt:
+    case relational_le:
+    case relational_gt:
+    case relational_ge:
+      return EXPRESSION_SHAPE::binary;
+    case unary_and:
+    case unary_star:
+    case unary_minus:
+    case unary_postfix_plus_plus:
+    case unary_postfix_minus_minus:
+      return EXPRESSION_SHAPE::unary;
+    case simple_assignment:
+    case plus_assignment:
+    case minus_assignment:
+    case shift_left_assignment:
+    case shift_right_assignment:
+      return EXPRESSION_SHAPE::assignment;
+    case function_call:
+      return EXPRESSION_SHAPE::call;
+    case pointer_usage:
+      return EXPRESSION_SHAPE::indexing;
+    case decimal_constant:
+    case local_variable:
+    case global_variable:
+    case argument:
+    case name:
+    case register_from_c:
+      return EXPRESSION_SHAPE::leaf;
+  }
+  return EXPRESSION_SHAPE::leaf;
+}
+
 class EXPRESSION : public C_NODE {
  public:
   EXPRESSION_KIND kind() const { return kind_; }

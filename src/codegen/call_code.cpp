@@ -25,51 +25,24 @@ namespace {
 bool contains_call(CODEGEN& g, EXPRESSION* expression) {
   EXPRESSION* e = resolved(expression);
   if (e == nullptr) return false;
-  switch (e->kind()) {
-    case EXPRESSION_KIND::function_call:
+  switch (shape_of(e->kind())) {
+    case EXPRESSION_SHAPE::call:
       return true;
-    case EXPRESSION_KIND::binary_plus:
-    case EXPRESSION_KIND::binary_minus:
-    case EXPRESSION_KIND::basic_and:
-    case EXPRESSION_KIND::inclusive_or:
-    case EXPRESSION_KIND::exclusive_or:
-    case EXPRESSION_KIND::logical_and:
-    case EXPRESSION_KIND::logical_or:
-    case EXPRESSION_KIND::shift_left:
-    case EXPRESSION_KIND::shift_right:
-    case EXPRESSION_KIND::relational_eq:
-    case EXPRESSION_KIND::relational_neq:
-    case EXPRESSION_KIND::relational_lt:
-    case EXPRESSION_KIND::relational_le:
-    case EXPRESSION_KIND::relational_gt:
-    case EXPRESSION_KIND::relational_ge: {
+    case EXPRESSION_SHAPE::binary: {
       auto& binary = static_cast<BINARY&>(*e);
       return contains_call(g, binary.left) || contains_call(g, binary.right);
     }
-    case EXPRESSION_KIND::unary_and:
-    case EXPRESSION_KIND::unary_star:
-    case EXPRESSION_KIND::unary_minus:
-    case EXPRESSION_KIND::unary_postfix_plus_plus:
-    case EXPRESSION_KIND::unary_postfix_minus_minus:
+    case EXPRESSION_SHAPE::unary:
       return contains_call(g, static_cast<UNARY&>(*e).operand);
-    case EXPRESSION_KIND::simple_assignment:
-    case EXPRESSION_KIND::plus_assignment:
-    case EXPRESSION_KIND::minus_assignment:
-    case EXPRESSION_KIND::shift_left_assignment:
-    case EXPRESSION_KIND::shift_right_assignment: {
+    case EXPRESSION_SHAPE::assignment: {
       auto& assignment = static_cast<ASSIGNMENT&>(*e);
       return contains_call(g, assignment.target) || contains_call(g, assignment.source);
     }
-    case EXPRESSION_KIND::pointer_usage: {
+    case EXPRESSION_SHAPE::indexing: {
       auto& usage = static_cast<POINTER_USAGE&>(*e);
       return contains_call(g, usage.base) || contains_call(g, usage.index);
     }
-    case EXPRESSION_KIND::decimal_constant:
-    case EXPRESSION_KIND::local_variable:
-    case EXPRESSION_KIND::global_variable:
-    case EXPRESSION_KIND::argument:
-    case EXPRESSION_KIND::name:
-    case EXPRESSION_KIND::register_from_c:
+    case EXPRESSION_SHAPE::leaf:
       return false;
   }
   g.internal_error("an expression of an unknown kind");

@@ -45,37 +45,9 @@ bool is_unsigned_operand(CODEGEN& g, EXPRESSION* operand) {
       auto& binary = static_cast<BINARY&>(*e);
       return is_unsigned_operand(g, binary.left) || is_unsigned_operand(g, binary.right);
     }
-    case EXPRESSION_KIND::logical_and:
-    case EXPRESSION_KIND::logical_or:
-    case EXPRESSION_KIND::shift_left:
-    case EXPRESSION_KIND::shift_right:
-    case EXPRESSION_KIND::relational_eq:
-    case EXPRESSION_KIND::relational_neq:
-    case EXPRESSION_KIND::relational_lt:
-    case EXPRESSION_KIND::relational_le:
-    case EXPRESSION_KIND::relational_gt:
-    case EXPRESSION_KIND::relational_ge:
-    case EXPRESSION_KIND::unary_and:
-    case EXPRESSION_KIND::unary_star:
-    case EXPRESSION_KIND::unary_minus:
-    case EXPRESSION_KIND::unary_postfix_plus_plus:
-    case EXPRESSION_KIND::unary_postfix_minus_minus:
-    case EXPRESSION_KIND::simple_assignment:
-    case EXPRESSION_KIND::plus_assignment:
-    case EXPRESSION_KIND::minus_assignment:
-    case EXPRESSION_KIND::shift_left_assignment:
-    case EXPRESSION_KIND::shift_right_assignment:
-    case EXPRESSION_KIND::function_call:
-    case EXPRESSION_KIND::pointer_usage:
-    case EXPRESSION_KIND::decimal_constant:
-    case EXPRESSION_KIND::local_variable:
-    case EXPRESSION_KIND::global_variable:
-    case EXPRESSION_KIND::argument:
-    case EXPRESSION_KIND::name:
-    case EXPRESSION_KIND::register_from_c:
+    default:  // every other operand has its own type
       return is_unsigned_type(g, e->type_of(g.program));
   }
-  g.internal_error("an expression of an unknown kind");
 }
 
 bool is_pointer(CODEGEN& g, EXPRESSION* operand) {

@@ -76,38 +76,9 @@ STORAGE_MEDIUM* named_medium(CODEGEN& g, EXPRESSION* e) {
       if (named_register->machine_register == nullptr) named_register->check(g.program);
       return &g.register_medium(named_register->machine_register->number);
     }
-    case EXPRESSION_KIND::binary_plus:
-    case EXPRESSION_KIND::binary_minus:
-    case EXPRESSION_KIND::basic_and:
-    case EXPRESSION_KIND::inclusive_or:
-    case EXPRESSION_KIND::exclusive_or:
-    case EXPRESSION_KIND::logical_and:
-    case EXPRESSION_KIND::logical_or:
-    case EXPRESSION_KIND::shift_left:
-    case EXPRESSION_KIND::shift_right:
-    case EXPRESSION_KIND::relational_eq:
-    case EXPRESSION_KIND::relational_neq:
-    case EXPRESSION_KIND::relational_lt:
-    case EXPRESSION_KIND::relational_le:
-    case EXPRESSION_KIND::relational_gt:
-    case EXPRESSION_KIND::relational_ge:
-    case EXPRESSION_KIND::unary_and:
-    case EXPRESSION_KIND::unary_star:
-    case EXPRESSION_KIND::unary_minus:
-    case EXPRESSION_KIND::unary_postfix_plus_plus:
-    case EXPRESSION_KIND::unary_postfix_minus_minus:
-    case EXPRESSION_KIND::simple_assignment:
-    case EXPRESSION_KIND::plus_assignment:
-    case EXPRESSION_KIND::minus_assignment:
-    case EXPRESSION_KIND::shift_left_assignment:
-    case EXPRESSION_KIND::shift_right_assignment:
-    case EXPRESSION_KIND::function_call:
-    case EXPRESSION_KIND::pointer_usage:
-    case EXPRESSION_KIND::decimal_constant:
-    case EXPRESSION_KIND::name:
+    default:  // only variables, parameters and registers are named
       return nullptr;
   }
-  g.internal_error("an expression of an unknown kind");
 }
 
 STORAGE_MEDIUM& location(CODEGEN& g, EXPRESSION* lvalue) {

@@ -293,39 +293,9 @@ class INSPECTION {
         return static_cast<VARIABLE*>(e)->declarator->declared();
       case EXPRESSION_KIND::argument:
         return static_cast<ARGUMENT*>(e)->declaration;
-      case EXPRESSION_KIND::binary_plus:
-      case EXPRESSION_KIND::binary_minus:
-      case EXPRESSION_KIND::basic_and:
-      case EXPRESSION_KIND::inclusive_or:
-      case EXPRESSION_KIND::exclusive_or:
-      case EXPRESSION_KIND::logical_and:
-      case EXPRESSION_KIND::logical_or:
-      case EXPRESSION_KIND::shift_left:
-      case EXPRESSION_KIND::shift_right:
-      case EXPRESSION_KIND::relational_eq:
-      case EXPRESSION_KIND::relational_neq:
-      case EXPRESSION_KIND::relational_lt:
-      case EXPRESSION_KIND::relational_le:
-      case EXPRESSION_KIND::relational_gt:
-      case EXPRESSION_KIND::relational_ge:
-      case EXPRESSION_KIND::unary_and:
-      case EXPRESSION_KIND::unary_star:
-      case EXPRESSION_KIND::unary_minus:
-      case EXPRESSION_KIND::unary_postfix_plus_plus:
-      case EXPRESSION_KIND::unary_postfix_minus_minus:
-      case EXPRESSION_KIND::simple_assignment:
-      case EXPRESSION_KIND::plus_assignment:
-      case EXPRESSION_KIND::minus_assignment:
-      case EXPRESSION_KIND::shift_left_assignment:
-      case EXPRESSION_KIND::shift_right_assignment:
-      case EXPRESSION_KIND::function_call:
-      case EXPRESSION_KIND::pointer_usage:
-      case EXPRESSION_KIND::decimal_constant:
-      case EXPRESSION_KIND::name:
-      case EXPRESSION_KIND::register_from_c:
+      default:  // only variables and parameters name a storage
         return nullptr;
     }
-    return nullptr;
   }
 
   const STORAGE_MEDIUM* medium_of(const void* storage) const {
@@ -353,6 +323,23 @@ class INSPECTION {
 
   void expression(EXPRESSION* e) {
     if (e == nullptr || !done()) return;
+    switch (shape_of(e->kind())) {
+      case EXPRESSION_SHAPE::leaf:
+        return leaf(e);
+      case EXPRESSION_SHAPE::call:
+        return call(static_cast<const FUNCTION_CALL&>(*e));
+      case EXPRESSION_SHAPE::indexing:
+        return indexing(static_cast<const POINTER_USAGE&>(*e));
+      case EXPRESSION_SHAPE::assignment:
+        return sides(static_cast<ASSIGNMENT&>(*e).source, static_cast<ASSIGNMENT&>(*e).target);
+      case EXPRESSION_SHAPE::binary:
+        return sides(static_cast<BINARY&>(*e).left, static_cast<BINARY&>(*e).right);
+      case EXPRESSION_SHAPE::unary:
+        return expression(static_cast<UNARY&>(*e).operand);
+    }
+  }
+
+  void leaf(EXPRESSION* e) {
     switch (e->kind()) {
       case EXPRESSION_KIND::decimal_constant:
         return constant(static_cast<const DECIMAL_CONSTANT&>(*e));
@@ -365,38 +352,8 @@ class INSPECTION {
         return name_use(static_cast<const NAME&>(*e));
       case EXPRESSION_KIND::register_from_c:
         return named_register(static_cast<const REGISTER_FROM_C&>(*e));
-      case EXPRESSION_KIND::function_call:
-        return call(static_cast<const FUNCTION_CALL&>(*e));
-      case EXPRESSION_KIND::pointer_usage:
-        return indexing(static_cast<const POINTER_USAGE&>(*e));
-      case EXPRESSION_KIND::simple_assignment:
-      case EXPRESSION_KIND::plus_assignment:
-      case EXPRESSION_KIND::minus_assignment:
-      case EXPRESSION_KIND::shift_left_assignment:
-      case EXPRESSION_KIND::shift_right_assignment:
-        return sides(static_cast<ASSIGNMENT&>(*e).source, static_cast<ASSIGNMENT&>(*e).target);
-      case EXPRESSION_KIND::binary_plus:
-      case EXPRESSION_KIND::binary_minus:
-      case EXPRESSION_KIND::basic_and:
-      case EXPRESSION_KIND::inclusive_or:
-      case EXPRESSION_KIND::exclusive_or:
-      case EXPRESSION_KIND::logical_and:
-      case EXPRESSION_KIND::logical_or:
-      case EXPRESSION_KIND::shift_left:
-      case EXPRESSION_KIND::shift_right:
-      case EXPRESSION_KIND::relational_eq:
-      case EXPRESSION_KIND::relational_neq:
-      case EXPRESSION_KIND::relational_lt:
-      case EXPRESSION_KIND::relational_le:
-      case EXPRESSION_KIND::relational_gt:
-      case EXPRESSION_KIND::relational_ge:
-        return sides(static_cast<BINARY&>(*e).left, static_cast<BINARY&>(*e).right);
-      case EXPRESSION_KIND::unary_and:
-      case EXPRESSION_KIND::unary_star:
-      case EXPRESSION_KIND::unary_minus:
-      case EXPRESSION_KIND::unary_postfix_plus_plus:
-      case EXPRESSION_KIND::unary_postfix_minus_minus:
-        return expression(static_cast<UNARY&>(*e).operand);
+      default:  // shape_of keeps the other kinds away
+        return;
     }
   }
 
