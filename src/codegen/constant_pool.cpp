@@ -32,11 +32,11 @@ void CONSTANT_POOL::lay_out(CODEGEN& g) {
   if (values.empty()) return;
   AT_POSITION at(g.code, values.begin()->second);
   RJMP& jump = g.code.emit<RJMP>(0);
-  jump.lay_out_apart_from_its_line();
+  jump.refuse_line_breakpoint();
   for (const auto& [value, position] : values) {
     AT_POSITION word_at(g.code, position);
     const int32_t address = g.code.here();
-    g.code.emit<PMC>(value).lay_out_apart_from_its_line();
+    g.code.emit<PMC>(value).refuse_line_breakpoint();
     words_[value] = &g.make<ROM_SM>(address, value);
   }
   last = g.code.last();

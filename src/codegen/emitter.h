@@ -20,6 +20,7 @@ class EMITTER {
   INSTRUCTION& emit(OPERANDS&&... operands) {
     auto object = std::make_unique<INSTRUCTION>(position, std::forward<OPERANDS>(operands)...);
     INSTRUCTION& emitted = *object;
+    emitted.mark_generated();
     append(std::move(object));
     return emitted;
   }

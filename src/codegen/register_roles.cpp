@@ -4,13 +4,6 @@
 
 namespace {
 
-// Program-counter widths other than 16 and 24 follow the 24-bit rule: a pair whenever the
-// registers are narrower than the program counter, so every ROM address can be formed.
-LONG_JUMP_MODE long_jump_mode_for(const PROCESSOR_PARAMETERS& parameters) {
-  if (parameters.pc_width <= parameters.data_size) return LONG_JUMP_MODE::one_register;
-  return parameters.data_size == 8 ? LONG_JUMP_MODE::byte_pair : LONG_JUMP_MODE::wide_pair;
-}
-
 void echo_register(ECHO& echo, const char* text, int n, const char* after) {
   echo.echo_string(text);
   echo.echo_string("R");

@@ -7,17 +7,10 @@
 #include <array>
 #include <vector>
 
+#include "forwarding/long_jump.h"
 #include "machine/register_pool.h"
 
 class ECHO;
-
-// How a branch target reaches the long-jump registers, by the widths of the registers and of the
-// program counter.
-enum class LONG_JUMP_MODE {
-  byte_pair = 1,     // R1:R0 with 8-bit registers
-  one_register = 2,  // R0 alone: the registers are as wide as the program counter
-  wide_pair = 3,     // R1:R0 with wider registers, still narrower than the program counter
-};
 
 class REGISTER_ROLES {
  public:

@@ -1,7 +1,9 @@
 // Forwarding in one pass: walking the ROM as it stands, the NOPs of each target and of each
 // hazard are decided against the last two words of the code as it will be (NOPs included), and
 // collected with the original index they go before. A running count of the insertions gives
-// every target's new index; the ROM is then rebuilt once and the branches re-aimed.
+// every target's new index; the ROM is then rebuilt once and the branches re-aimed. Compiled
+// code is first lengthened where a branch would not reach once padded, and planned again, until
+// every branch reaches.
 #include "forwarding/forwarder.h"
 
 #include <algorithm>
@@ -10,7 +12,10 @@
 #include <type_traits>
 #include <utility>
 
+#include "base/error_handler.h"
 #include "forwarding/hazards.h"
+#include "forwarding/long_forms.h"
+#include "isa/immediate_range.h"
 #include "isa/jumps.h"
 #include "isa/special.h"
 #include "machine/machine.h"
@@ -23,6 +28,15 @@ bool is_absolute_indirect_branch(const ASM& object) {
   const int number = unwrapped(object).instruction_number();
   return number == row_of(OPCODE::IB0).number || number == row_of(OPCODE::IB1).number ||
          number == row_of(OPCODE::ICALL).number || number == row_of(OPCODE::IJMP).number;
+}
+
+bool is_call(const ASM& object) {
+  const int number = unwrapped(object).instruction_number();
+  return number == row_of(OPCODE::RCALL).number || number == row_of(OPCODE::ICALL).number;
+}
+
+bool reads_anything(const PIPELINE_FACTS& facts) {
+  return facts.reads != PIPELINE_READS::NOTHING || facts.reads_status;
 }
 
 // The relative branches and calls, told by their instruction numbers rather than by a
@@ -43,6 +57,13 @@ constexpr bool relative_branch_numbers_are_their_own() {
   return found == static_cast<int>(relative_branch_opcodes.size());
 }
 static_assert(relative_branch_numbers_are_their_own());
+
+bool reaches(const ASM_BR& branch, int64_t offset) {
+  for (OPCODE opcode : relative_branch_opcodes)
+    if (row_of(opcode).number == branch.instruction_number())
+      return immediate_range(opcode).holds(offset);
+  return true;
+}
 
 ASM_BR* as_relative_branch(ASM& object) {
   return is_relative_branch_number(object.instruction_number()) ? static_cast<ASM_BR*>(&object)
@@ -87,6 +108,13 @@ class PADDED_LAYOUT {
                          [](const auto& insertion, int64_t i) { return insertion.first < i; });
     return static_cast<int32_t>(index + (first_not_ahead - insertions_.begin()));
   }
+  // The new index of the word itself, after its own NOPs.
+  int32_t placed_index(int64_t index) const {
+    const auto first_after =
+        std::upper_bound(insertions_.begin(), insertions_.end(), index,
+                         [](int64_t i, const auto& insertion) { return i < insertion.first; });
+    return static_cast<int32_t>(index + (first_after - insertions_.begin()));
+  }
 
   std::vector<std::pair<int32_t, std::unique_ptr<ASM>>> take_insertions() {
     return std::move(insertions_);
@@ -104,6 +132,25 @@ class PADDED_LAYOUT {
   PIPELINE_FACTS before_last_;
 };
 
+// Marks the targets inside the ROM that get two NOPs: not negative and below its last index.
+void mark_target(std::vector<bool>& to_pad, int32_t target) {
+  if (target >= 0 && target < static_cast<int32_t>(to_pad.size()) - 1) to_pad[target] = true;
+}
+
+// The words a return comes back to: the word after each call. The words before the callee's
+// return are the two the resumed word follows, so one NOP there stands between them.
+std::vector<bool> resumed_words(const ROM& rom) {
+  std::vector<bool> resumed(rom.size(), false);
+  for (int32_t i = 1; i < rom.size(); ++i)
+    if (const ASM* previous = rom.fetch(i - 1); previous != nullptr && is_call(*previous))
+      resumed[i] = true;
+  return resumed;
+}
+
+bool is_generated(const ASM_BR& branch) {
+  return unwrapped(static_cast<const ASM&>(branch)).generated();
+}
+
 }  // namespace
 
 FORWARDER::FORWARDER() {
@@ -112,11 +159,13 @@ FORWARDER::FORWARDER() {
   inserted_.reserve(initial_room);
   padded_.reserve(initial_room);
   branches_.reserve(initial_room);
+  indices_.reserve(initial_room);
 }
 
 bool FORWARDER::can_forward(const ROM& rom) const {
   for (int32_t i = 0; i < rom.size(); ++i)
-    if (const ASM* object = rom.fetch(i); object != nullptr && is_absolute_indirect_branch(*object))
+    if (const ASM* object = rom.fetch(i); object != nullptr && is_absolute_indirect_branch(*object) &&
+                                           !unwrapped(*object).generated())
       return false;
   return true;
 }
@@ -126,27 +175,89 @@ void FORWARDER::forward(MACHINE& machine) {
 }
 
 void FORWARDER::forward(ROM& rom, const PROCESSOR_PARAMETERS& parameters) {
+  run(rom, parameters, nullptr, nullptr);
+}
+
+void FORWARDER::forward(MACHINE& machine, COMPILED_CODE code) {
+  run(machine.rom, machine.parameters, &code, &machine.error_handler);
+}
+
+void FORWARDER::run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_CODE* compiled,
+                    ERROR_HANDLER* errors) {
   clear();
-  collect_branches(rom);
-  const int32_t size = rom.size();
-  const std::vector<bool> to_pad = targets_to_pad(size);
-  PADDED_LAYOUT layout(parameters);
-  for (int32_t i = 0; i < size; ++i) {
-    const ASM* object = rom.fetch(i);
-    const POSITION position = object != nullptr ? unwrapped(*object).position() : POSITION{};
-    if (to_pad[i]) padded_.push_back(layout.add_nops(i, 2, position));
-    const PIPELINE_FACTS facts = object != nullptr ? pipeline_facts(*object) : PIPELINE_FACTS{};
-    if (object != nullptr) {
-      const int nops = layout.hazard_nops(facts);
-      const int32_t at = layout.add_nops(i, nops, position);
-      inserted_.insert(inserted_.end(), nops, at);
+  const bool pad = compiled == nullptr || compiled->pad;
+  for (;;) {
+    collect_branches(rom);
+    const int32_t size = rom.size();
+    std::vector<bool> to_pad(size, false);
+    for (int32_t target : targets_) mark_target(to_pad, target);
+    if (compiled != nullptr)
+      for (const JUMP_SLOTS& group : compiled->slots) mark_target(to_pad, group.target);
+    const std::vector<bool> resumed =
+        compiled != nullptr && pad ? resumed_words(rom) : std::vector<bool>(size, false);
+    PADDED_LAYOUT layout(parameters);
+    padded_.clear();
+    inserted_.clear();
+    if (pad) {
+      for (int32_t i = 0; i < size; ++i) {
+        const ASM* object = rom.fetch(i);
+        const POSITION position = object != nullptr ? unwrapped(*object).position() : POSITION{};
+        const PIPELINE_FACTS facts = object != nullptr ? pipeline_facts(*object) : PIPELINE_FACTS{};
+        if (to_pad[i]) {
+          padded_.push_back(layout.add_nops(i, 2, position));
+        } else if (resumed[i] && reads_anything(facts)) {
+          inserted_.push_back(layout.add_nops(i, 1, position));
+        }
+        if (object != nullptr) {
+          const int nops = layout.hazard_nops(facts);
+          const int32_t at = layout.add_nops(i, nops, position);
+          inserted_.insert(inserted_.end(), nops, at);
+        }
+        layout.place_original(facts);
+      }
     }
-    layout.place_original(facts);
+    if (compiled != nullptr) {
+      std::vector<AIMED_BRANCH> aimed, far;
+      for (std::size_t k = 0; k < branches_.size(); ++k) {
+        aimed.push_back({branches_[k], indices_[k], targets_[k]});
+        const int64_t offset =
+            int64_t{layout.new_index(targets_[k])} - layout.placed_index(indices_[k]);
+        if (is_generated(*branches_[k]) && !reaches(*branches_[k], offset))
+          far.push_back(aimed.back());
+      }
+      if (!far.empty()) {
+        lengthened_ += static_cast<int>(far.size());
+        lengthen(rom, far, aimed, compiled->long_jump, compiled->slots);
+        continue;
+      }
+    }
+    for (int32_t& target : targets_) target = layout.new_index(target);
+    if (compiled != nullptr)
+      for (JUMP_SLOTS& group : compiled->slots)
+        group = {layout.placed_index(group.first), layout.new_index(group.target)};
+    rom.insert_all(layout.take_insertions());
+    break;
   }
-  for (int32_t& target : targets_) target = layout.new_index(target);
-  rom.insert_all(layout.take_insertions());
   for (std::size_t k = 0; k < branches_.size(); ++k) branches_[k]->set_target(targets_[k], rom);
   branches_.clear();  // the ROM may change before the next run
+  if (compiled != nullptr) refill_slots(rom, *compiled, *errors);
+}
+
+// The loads of a group are consecutive in the code the compiler laid out, and no NOP comes
+// between them: a load reads nothing a NOP would wait for.
+void FORWARDER::refill_slots(ROM& rom, COMPILED_CODE& compiled, ERROR_HANDLER& errors) const {
+  const LONG_JUMP& long_jump = compiled.long_jump;
+  for (const JUMP_SLOTS& group : compiled.slots) {
+    const ASM* first = rom.fetch(group.first);
+    const POSITION position = first != nullptr ? first->position() : POSITION{};
+    if (!long_jump.reaches(group.target))
+      errors.error_at(position, "Branch target beyond 65535: out of reach of 8-bit registers.");
+    std::vector<std::unique_ptr<ASM>> loads = long_jump.loads(group.target, position);
+    for (std::size_t k = 0; k < loads.size(); ++k) {
+      loads[k]->mark_generated();
+      rom.fill(group.first + static_cast<int32_t>(k), std::move(loads[k]));
+    }
+  }
 }
 
 void FORWARDER::clear() {
@@ -155,23 +266,23 @@ void FORWARDER::clear() {
   inserted_.clear();
   padded_.clear();
   branches_.clear();
+  indices_.clear();
+  lengthened_ = 0;
 }
 
 void FORWARDER::collect_branches(ROM& rom) {
+  targets_.clear();
+  offsets_.clear();
+  branches_.clear();
+  indices_.clear();
   for (int32_t i = 0; i < rom.size(); ++i) {
     ASM* object = rom.fetch(i);
     if (object == nullptr) continue;
     if (ASM_BR* branch = as_relative_branch(unwrapped(*object))) {
       branches_.push_back(branch);
+      indices_.push_back(i);
       offsets_.push_back(branch->offset());
       targets_.push_back(i + branch->offset());
     }
   }
-}
-
-std::vector<bool> FORWARDER::targets_to_pad(int32_t rom_size) const {
-  std::vector<bool> to_pad(rom_size, false);
-  for (int32_t target : targets_)
-    if (target >= 0 && target < rom_size - 1) to_pad[target] = true;
-  return to_pad;
 }

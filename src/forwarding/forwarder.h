@@ -1,47 +1,72 @@
-// The forwarding module: makes straight-line code safe for the processor's pipeline. Every
-// target of a relative branch gets two NOPs before it, every instruction that uses a register
-// or the flags too soon after the instruction producing them gets one or two NOPs, and every
-// relative branch and call is then re-aimed at its moved target.
+// The forwarding module: makes code safe for the processor's pipeline. Every target of a
+// branch gets two NOPs before it, every instruction that uses a register or the flags too soon
+// after the instruction producing them gets one or two NOPs, and every relative branch and call
+// is then re-aimed at its moved target. For compiled code it also lengthens the relative
+// branches and calls that cannot reach, and refills the jump slots whose targets moved.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "forwarding/long_jump.h"
+
+class ASM;
 class ASM_BR;
+class ERROR_HANDLER;
 class MACHINE;
 class ROM;
 struct PROCESSOR_PARAMETERS;
+
+// What the build knows of a compiled program's absolute targets: the jump slots it filled.
+struct COMPILED_CODE {
+  const LONG_JUMP& long_jump;
+  std::vector<JUMP_SLOTS>& slots;
+  // False when the ROM holds an indirect branch the build cannot follow: the code is then only
+  // lengthened where it must be, never padded.
+  bool pad = true;
+};
 
 class FORWARDER {
  public:
   FORWARDER();
 
-  // False as soon as the ROM holds an IB0, IB1, ICALL or IJMP: their targets are addresses held
-  // in registers, which inserting instructions would silently move.
+  // False as soon as the ROM holds an IB0, IB1, ICALL or IJMP the compiler did not generate:
+  // its target is an address the user's code holds in a register, which padding would move.
   bool can_forward(const ROM& rom) const;
 
   // Pads the ROM and re-aims its relative branches. The whole layout is worked out in one pass
   // over the ROM, which is then rebuilt once, so large programs stay linear.
   void forward(ROM& rom, const PROCESSOR_PARAMETERS& parameters);
   void forward(MACHINE& machine);
+  // For compiled code: until nothing moves, the generated relative branches and calls out of
+  // reach once padded are lengthened; then the ROM is padded (when code.pad), the branches
+  // re-aimed and the slots refilled. A resumed caller also waits one NOP after its call, since
+  // the words before the callee's return are the ones it follows. Targets out of the long-jump
+  // registers' reach are reported to the machine's error handler.
+  void forward(MACHINE& machine, COMPILED_CODE code);
 
   // The state of the last run, all as ROM indices after it: for each relative branch or call in
   // ROM order its target and its offset before the run; where the hazard NOPs were inserted
-  // (once per NOP); and the first NOP of each padded target, ascending.
+  // (once per NOP); the first NOP of each padded target, ascending; how many branches and calls
+  // were lengthened.
   const std::vector<int32_t>& targets() const { return targets_; }
   const std::vector<int32_t>& offsets() const { return offsets_; }
   const std::vector<int32_t>& inserted() const { return inserted_; }
   const std::vector<int32_t>& padded() const { return padded_; }
+  int lengthened() const { return lengthened_; }
 
  private:
+  void run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_CODE* compiled,
+           ERROR_HANDLER* errors);
   void clear();
   void collect_branches(ROM& rom);
-  // Marks the targets inside the ROM: not negative and below its last index.
-  std::vector<bool> targets_to_pad(int32_t rom_size) const;
+  void refill_slots(ROM& rom, COMPILED_CODE& compiled, ERROR_HANDLER& errors) const;
 
   std::vector<int32_t> targets_;
   std::vector<int32_t> offsets_;
   std::vector<int32_t> inserted_;
   std::vector<int32_t> padded_;
   std::vector<ASM_BR*> branches_;  // parallel to targets_
+  std::vector<int32_t> indices_;   // parallel to targets_: each branch's own index
+  int lengthened_ = 0;
 };

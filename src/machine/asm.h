@@ -49,10 +49,15 @@ class ASM {
   virtual REGISTER_OPERANDS register_operands() const { return {}; }
   virtual const POSITION& position() const { return position_; }
 
-  // Words the build lays out away from the code of their line (the constant pool and the jump
-  // over it) never run when the line runs, so a breakpoint on the line goes past them.
-  bool runs_with_its_line() const { return runs_with_its_line_; }
-  void lay_out_apart_from_its_line() { runs_with_its_line_ = false; }
+  // Words laid out away from the code of their line (the constant pool and the jump over it)
+  // never run when the line runs, so a breakpoint set on the line goes past them.
+  bool takes_line_breakpoint() const { return takes_line_breakpoint_; }
+  void refuse_line_breakpoint() { takes_line_breakpoint_ = false; }
+
+  // Words the compiler generated: a relative branch among them may be lengthened past its
+  // reach, and an indirect branch aims at jump slots the build refills when padding moves code.
+  bool generated() const { return generated_; }
+  void mark_generated() { generated_ = true; }
 
   // A wrapper (a breakpoint) answers the object it stands for; plain instructions answer nothing.
   virtual const ASM* wrapped() const { return nullptr; }
@@ -68,5 +73,6 @@ class ASM {
   friend class ROM;
   POSITION position_;
   int32_t rom_index_ = -1;
-  bool runs_with_its_line_ = true;
+  bool takes_line_breakpoint_ = true;
+  bool generated_ = false;
 };

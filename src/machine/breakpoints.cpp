@@ -8,7 +8,7 @@ namespace {
 int32_t first_address_at(const ROM& rom, const std::string& path, int line) {
   for (int32_t address = 0; address < rom.size(); ++address) {
     const ASM* object = rom.fetch(address);
-    if (object != nullptr && object->runs_with_its_line() && is_at(object->position(), path, line))
+    if (object != nullptr && object->takes_line_breakpoint() && is_at(object->position(), path, line))
       return address;
   }
   return -1;

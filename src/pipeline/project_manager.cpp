@@ -107,16 +107,24 @@ void reattach_all_breakpoints(CONTEXT& context) {
     context.machine.breakpoints.reattach_breakpoints(*file);
 }
 
-// Stage 6.
+// Stage 6. Compiled code is padded too: the build knows where its indirect branches go (the
+// jump slots it filled) and refills them; only an indirect branch of the user's own assembly
+// keeps the code as it stands, apart from the branches that must be lengthened to reach.
 void forward_code(CONTEXT& context) {
   ROM& rom = context.machine.rom;
-  if (context.forwarder.can_forward(rom)) {
+  const bool can_pad = context.forwarder.can_forward(rom);
+  if (context.c_program.main != nullptr) {
+    const LONG_JUMP long_jump(context.machine.parameters, context.machine.registers);
+    context.forwarder.forward(context.machine,
+                              {long_jump, context.codegen.sm.filled_jump_slots(), can_pad});
+  } else if (can_pad) {
     context.forwarder.forward(context.machine);
+  }
+  if (can_pad)
     context.echo.echo_string("(6) Forwarding module done.\n");
-  } else {
+  else
     context.echo.echo_string(
         "(6) Forwarding module not done, ASM code contains some IB0, IB1, ICALL or IJMP.\n");
-  }
 }
 
 void check_code_size(CONTEXT& context) {
@@ -143,7 +151,12 @@ void finalise(CONTEXT& context) {
 
 void place_code(CONTEXT& context) {
   ECHO& echo = context.echo;
+  // An assembly program's breakpoints go on its instructions, which padding then moves; compiled
+  // code may have branches replaced by their long forms, so its breakpoints wait for the end.
+  const bool compiled = context.c_program.main != nullptr;
+  if (!compiled) reattach_all_breakpoints(context);
   forward_code(context);
+  if (compiled) reattach_all_breakpoints(context);
   echo.echo_string("ROM used: ");
   echo.echo_integer(context.machine.rom.size());
   echo.echo_string(" words of 16 bits.\n");
@@ -180,7 +193,6 @@ void PROJECT_MANAGER::update() {
   drop_code_after_errors(context_);
   if (no_errors(context_)) {
     ensure_output_name(context_, binary_text_file_path);
-    reattach_all_breakpoints(context_);
     place_code(context_);
   }
   context_.echo.echo_string("Update done (project_manager).\n");

@@ -295,8 +295,8 @@ TEST_F(Breakpoints, a_line_whose_constant_is_pooled_stops_on_its_own_code) {
   ASSERT_EQ(errors(), 0) << output();
   const int32_t address = table().set_breakpoint(source(), 7);
   ASSERT_GT(address, 0);
-  EXPECT_FALSE(rom.fetch(0)->runs_with_its_line()) << "the pool's jump stays unwrapped";
-  EXPECT_FALSE(rom.fetch(1)->runs_with_its_line()) << "and so does its word";
+  EXPECT_FALSE(rom.fetch(0)->takes_line_breakpoint()) << "the pool's jump stays unwrapped";
+  EXPECT_FALSE(rom.fetch(1)->takes_line_breakpoint()) << "and so does its word";
 
   run();
   EXPECT_EQ(machine.program_counter.value, address) << "the run must stop at line 7";

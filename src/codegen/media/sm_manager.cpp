@@ -14,6 +14,7 @@ void SM_MANAGER::reset() {
   temporary_2 = nullptr;
   in_use_.clear();
   slot_positions_.clear();
+  filled_slots_.clear();
 }
 
 STORAGE_MEDIUM& SM_MANAGER::take_temporary_medium() {

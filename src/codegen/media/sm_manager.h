@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/position.h"
+#include "forwarding/long_jump.h"
 
 class CODEGEN;
 class REGISTER_SM;
@@ -39,15 +40,16 @@ class SM_MANAGER {
   // IB1 #flag,(R0) when when_set, IB0 otherwise.
   void emit_indirect_branch(bool when_set, char flag);
   int jump_slot_count() const;
+  // Every slot group filled in this build, with its target, in the order they were filled.
+  std::vector<JUMP_SLOTS>& filled_jump_slots() { return filled_slots_; }
 
   REGISTER_SM* temporary_1 = nullptr;
   REGISTER_SM* temporary_2 = nullptr;
 
  private:
-  void load_jump_target(int32_t target);
-
   CODEGEN& g_;
   std::vector<STORAGE_MEDIUM*> in_use_;
   // The position of the construct each slot group serves, given to its loads.
   std::unordered_map<int32_t, POSITION> slot_positions_;
+  std::vector<JUMP_SLOTS> filled_slots_;
 };
