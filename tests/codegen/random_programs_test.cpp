@@ -1,15 +1,19 @@
 // Random programs of the C subset, built through the whole pipeline and run to their end on
 // processors of several sizes: every word they leave in `out` must equal what the program's own
-// evaluator computes in N bits. Seeds are fixed; TAVREL_RANDOM_PROGRAMS sets how many programs
-// each size runs (long_random_run.sh asks for many).
+// evaluator computes in N bits, with no pipeline hazard on the way. Seeds are fixed;
+// TAVREL_RANDOM_PROGRAMS sets how many programs each size runs (long_random_run.sh asks for
+// many). Large programs, past the reach of the relative branches, must take every long form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "cfront/declarations.h"
 #include "codegen/random_program.h"
+#include "driver/hazard_check.h"
+#include "isa/instructions.h"
 #include "machine/execution.h"
 #include "pipeline/project_manager.h"
 #include "support/temporary_directory.h"
@@ -26,7 +30,36 @@ using random_program::SETTINGS;
 struct CONFIGURATION {
   int n, x, m, l;
   uint32_t seed;
+  bool large = false;
 };
+
+// The long forms a build used: a jump, a call, a conditional branch over a jump.
+struct LONG_FORMS {
+  bool jump = false;
+  bool call = false;
+  bool branch = false;
+};
+
+bool is_jump_load(const ASM* object) {
+  return dynamic_cast<const LDIL*>(object) != nullptr ||
+         dynamic_cast<const LDIH*>(object) != nullptr ||
+         dynamic_cast<const EOR*>(object) != nullptr || dynamic_cast<const NOP*>(object) != nullptr;
+}
+
+void find_long_forms(const ROM& rom, LONG_FORMS& found) {
+  for (int32_t i = 0; i < rom.size(); ++i) {
+    const ASM* object = rom.fetch(i);
+    if (dynamic_cast<const ICALL*>(object) != nullptr) found.call = true;
+    if (dynamic_cast<const IJMP*>(object) == nullptr) continue;
+    int32_t before = i - 1;
+    while (before >= 0 && is_jump_load(rom.fetch(before))) --before;
+    const ASM* first = rom.fetch(before);
+    if (dynamic_cast<const RB0*>(first) != nullptr || dynamic_cast<const RB1*>(first) != nullptr)
+      found.branch = true;
+    else
+      found.jump = true;
+  }
+}
 
 std::string describe(const CONFIGURATION& c) {
   return "N=" + std::to_string(c.n) + " X=" + std::to_string(c.x) + " M=" + std::to_string(c.m) +
@@ -45,7 +78,12 @@ SETTINGS settings_for(const CONFIGURATION& c) {
   s.data_size = c.n;
   s.stack_depth = 16;
   s.ram_words = 1 << c.l;
-  if (c.l <= 6) {  // 64 words, most of them taken by variables when X is 8
+  if (c.large) {  // well past the 2047 words of a relative jump or call
+    s.functions = 8;
+    s.statements = 20;
+    s.expression_depth = 6;
+    s.node_limit = 1'000'000;
+  } else if (c.l <= 6) {  // 64 words, most of them taken by variables when X is 8
     s.out_size = 4;
     s.functions = 2;
     s.statements = 3;
@@ -73,7 +111,7 @@ int32_t out_address(CONTEXT& context) {
 // Builds the program, runs it to its end and compares `out`; answers what went wrong, or
 // nothing when every word matched.
 std::string check(const CONFIGURATION& c, const PROGRAM& program, const EVALUATION& expected,
-                  const TEMPORARY_DIRECTORY& directory) {
+                  const TEMPORARY_DIRECTORY& directory, LONG_FORMS& long_forms) {
   TEST_CONTEXT test;
   CONTEXT& context = test.context;
   configure(context, c);
@@ -84,10 +122,17 @@ std::string check(const CONFIGURATION& c, const PROGRAM& program, const EVALUATI
   const int32_t out = out_address(context);
   if (out < 0) return "no RAM address for out";
 
-  constexpr long step_limit = 5'000'000;
+  find_long_forms(context.machine.rom, long_forms);
+
+  const long step_limit = c.large ? 300'000'000 : 5'000'000;
   context.user_interface.stop = false;
+  HAZARD_CHECK hazards;
   long steps = 0;
-  while (steps < step_limit && !execute_one(context.machine)) {
+  for (;;) {
+    const int64_t address = context.machine.program_counter.value;
+    const ASM* object = context.machine.rom.fetch(address);
+    if (steps >= step_limit || execute_one(context.machine)) break;
+    hazards.observe(address, object, context.machine);
     ++steps;
     if (context.error_handler.error_count() > 0 || context.error_handler.warning_count() > 0)
       return "the run reports:\n" + test.take_output();
@@ -96,6 +141,7 @@ std::string check(const CONFIGURATION& c, const PROGRAM& program, const EVALUATI
     return "the run does not end within " + std::to_string(step_limit) + " instructions";
 
   std::ostringstream differences;
+  if (hazards.count() != 0) differences << hazards.report();
   for (size_t i = 0; i < expected.out.size(); ++i) {
     const int32_t got = context.machine.ram.word(out + static_cast<int32_t>(i));
     if (got != expected.out[i])
@@ -106,17 +152,26 @@ std::string check(const CONFIGURATION& c, const PROGRAM& program, const EVALUATI
 
 void run_configuration(const CONFIGURATION& c) {
   const SETTINGS settings = settings_for(c);
-  const int count = programs_per_configuration();
+  // Large programs take seconds each: a fifth as many.
+  const int count = c.large ? std::max(8, programs_per_configuration() / 5)
+                            : programs_per_configuration();
   TEMPORARY_DIRECTORY directory;
   int failures = 0;
+  LONG_FORMS long_forms;
+  int skipped = 0;
   for (int i = 0; i < count; ++i) {
     const uint32_t seed = c.seed + static_cast<uint32_t>(i);
     const PROGRAM program = random_program::generate(seed, settings);
     const EVALUATION expected = random_program::evaluate(program);
+    // Large programs run many loops: those whose evaluation runs too long are skipped.
+    if (c.large && !expected.ok) {
+      skipped += 1;
+      continue;
+    }
     ASSERT_TRUE(expected.ok) << "the generator made an unfit program (seed " << seed << ", "
                              << describe(c) << "): " << expected.problem << "\n"
                              << program.c_source();
-    const std::string problem = check(c, program, expected, directory);
+    const std::string problem = check(c, program, expected, directory, long_forms);
     if (problem.empty()) continue;
     // The first few failures in full; the count of all of them.
     if (++failures <= 3)
@@ -125,6 +180,11 @@ void run_configuration(const CONFIGURATION& c) {
                     << program.c_source();
   }
   EXPECT_EQ(failures, 0) << "programs that failed out of " << count << " (" << describe(c) << ")";
+  if (!c.large) return;
+  EXPECT_LE(skipped, count / 2) << "large programs too long to evaluate";
+  EXPECT_TRUE(long_forms.jump && long_forms.call && long_forms.branch)
+        << "long forms of jumps, calls and branches: " << long_forms.jump << long_forms.call
+        << long_forms.branch;
 }
 
 }  // namespace
@@ -161,4 +221,12 @@ TEST(RandomPrograms, n10_x12_wide_ram) {
 }
 TEST(RandomPrograms, n14_x20_wide_ram_and_rom) {
   run_configuration({14, 20, 24, 16, 141000});
+}
+// Programs of thousands of words with a wide ROM address, and with a 16-bit one (one register
+// holds a whole address).
+TEST(RandomPrograms, n16_x16_large_programs_wide_rom) {
+  run_configuration({16, 16, 24, 16, 163000, true});
+}
+TEST(RandomPrograms, n16_x16_large_programs) {
+  run_configuration({16, 16, 16, 16, 164000, true});
 }
