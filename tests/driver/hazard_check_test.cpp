@@ -31,7 +31,6 @@ class HazardCheck : public BuildTest {
     return "Pipeline hazards: " + std::to_string(count) + ".\n";
   }
 
- private:
   bool has_source_ = false;
 };
 
@@ -106,4 +105,37 @@ TEST_F(HazardCheck, each_nop_of_a_padded_program_stands_for_one_hazard) {
     EXPECT_NE(text.find(": " + padded[next] + " reads what "), std::string::npos) << text;
   }
   EXPECT_GE(nops, 6);
+}
+
+// A compiled program is padded too (its jump slots refilled): it runs without a hazard, and each
+// hazard NOP moved after the instruction it protects is found there.
+TEST_F(HazardCheck, a_compiled_program_is_padded_and_each_moved_nop_is_found) {
+  machine.configuration.set_data_size(16);
+  const std::string gcd =
+      "int result;\nint gcd(int a, int b)\n{\n  while (a != b) {\n    if (a > b)\n"
+      "      a = a - b;\n    else\n      b = b - a;\n  }\n  return a;\n}\n"
+      "int main(void)\n{\n  result = gcd(1071, 462);\n}\n";
+  add_source("prog.c", gcd);
+  has_source_ = true;
+  EXPECT_EQ(checked_run(gcd), "Pipeline hazards: none.\n");
+  const std::vector<int32_t> inserted = context.forwarder.inserted();
+  ASSERT_GE(inserted.size(), 10u);
+  int moved = 0;
+  for (std::size_t k = 0; k + 1 < inserted.size() && moved < 8; ++k) {
+    if (inserted[k] != inserted[k + 1]) continue;  // the pairs: two NOPs before an instruction
+    const int32_t nop = inserted[k] + 1;
+    build();
+    ASM* protected_word = rom.fetch(nop + 1);
+    ASM* second_nop = rom.replace(nop, protected_word);
+    rom.replace(nop + 1, second_nop);
+    machine.execution.start();
+    batch_run(context, true);
+    const std::string text = output();
+    std::string instruction;
+    protected_word->append_text(instruction, machine);
+    if (text.find("Pipeline hazards: none.") != std::string::npos) continue;  // never executed
+    EXPECT_NE(text.find(": " + instruction + " reads what "), std::string::npos) << text;
+    moved += 1;
+  }
+  EXPECT_GE(moved, 4);
 }
