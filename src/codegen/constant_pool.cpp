@@ -12,6 +12,7 @@
 #include "codegen/media/immediate_sm.h"
 #include "codegen/media/machine_sequences.h"
 #include "codegen/media/rom_sm.h"
+#include "forwarding/forwarder.h"
 #include "isa/immediate_range.h"
 #include "isa/instructions.h"
 #include "machine/machine.h"
@@ -20,6 +21,7 @@ void CONSTANT_POOL::reset() {
   words_.clear();
   given_.clear();
   first = last = -1;
+  shift = 0;
 }
 
 void CONSTANT_POOL::lay_out(CODEGEN& g) {
@@ -30,12 +32,18 @@ void CONSTANT_POOL::lay_out(CODEGEN& g) {
   }
   first = g.code.here();
   if (values.empty()) return;
+  // The words are read at the addresses they will have once the code before them (a project's
+  // assembly) is padded for the pipeline.
+  shift = FORWARDER().padding_before(g.code.rom(), g.machine.parameters, first);
   AT_POSITION at(g.code, values.begin()->second);
-  RJMP& jump = g.code.emit<RJMP>(0);
+  // Not lengthened past its reach like the compiler's other jumps: that would move the pool.
+  auto jump_object = std::make_unique<RJMP>(g.code.position, 0);
+  RJMP& jump = *jump_object;
   jump.refuse_line_breakpoint();
+  g.code.append(std::move(jump_object));
   for (const auto& [value, position] : values) {
     AT_POSITION word_at(g.code, position);
-    const int32_t address = g.code.here();
+    const int32_t address = g.code.here() + shift;
     g.code.emit<PMC>(value).refuse_line_breakpoint();
     words_[value] = &g.make<ROM_SM>(address, value);
   }

@@ -22,8 +22,11 @@ class CONSTANT_POOL {
   // The medium code generation gave the constant, or nullptr.
   const STORAGE_MEDIUM* medium_given(const DECIMAL_CONSTANT* constant) const;
 
+  // The pool's jump and last word in the unpadded code (-1 without a pool), and the NOPs that
+  // padding puts before it, by which its addresses are given.
   int32_t first = -1;
   int32_t last = -1;
+  int32_t shift = 0;
 
  private:
   std::map<int32_t, ROM_SM*> words_;

@@ -70,6 +70,8 @@ ASM_BR* as_relative_branch(ASM& object) {
                                                                 : nullptr;
 }
 
+}  // namespace
+
 // The padded code being laid out: the NOPs to insert, each with the original index it goes
 // before, and the facts of the last two words placed, against which the next one is checked.
 class PADDED_LAYOUT {
@@ -132,6 +134,8 @@ class PADDED_LAYOUT {
   PIPELINE_FACTS before_last_;
 };
 
+namespace {
+
 // Marks the targets inside the ROM that get two NOPs: not negative and below its last index.
 void mark_target(std::vector<bool>& to_pad, int32_t target) {
   if (target >= 0 && target < static_cast<int32_t>(to_pad.size()) - 1) to_pad[target] = true;
@@ -182,6 +186,46 @@ void FORWARDER::forward(MACHINE& machine, COMPILED_CODE code) {
   run(machine.rom, machine.parameters, &code, &machine.error_handler);
 }
 
+// The padding of the words before `end`, with the marks of the words to pad and of the words a
+// return resumes.
+void FORWARDER::plan_padding(const ROM& rom, PADDED_LAYOUT& layout, const std::vector<bool>& to_pad,
+                             const std::vector<bool>& resumed, int32_t end) {
+  padded_.clear();
+  inserted_.clear();
+  for (int32_t i = 0; i < end; ++i) {
+    const ASM* object = rom.fetch(i);
+    const POSITION position = object != nullptr ? unwrapped(*object).position() : POSITION{};
+    const PIPELINE_FACTS facts = object != nullptr ? pipeline_facts(*object) : PIPELINE_FACTS{};
+    if (to_pad[i]) {
+      padded_.push_back(layout.add_nops(i, 2, position));
+    } else if (resumed[i] && reads_anything(facts)) {
+      inserted_.push_back(layout.add_nops(i, 1, position));
+    }
+    if (object != nullptr) {
+      const int nops = layout.hazard_nops(facts);
+      const int32_t at = layout.add_nops(i, nops, position);
+      inserted_.insert(inserted_.end(), nops, at);
+    }
+    layout.place_original(facts);
+  }
+}
+
+int32_t FORWARDER::padding_before(ROM& rom, const PROCESSOR_PARAMETERS& parameters,
+                                  int32_t index) {
+  clear();
+  collect_branches(rom);
+  // Room past the index, so that a branch to it counts as a target inside the code.
+  std::vector<bool> to_pad(std::max(rom.size(), index) + 2, false);
+  for (int32_t target : targets_) mark_target(to_pad, target);
+  std::vector<bool> resumed = resumed_words(rom);
+  resumed.resize(to_pad.size(), false);
+  PADDED_LAYOUT layout(parameters);
+  plan_padding(rom, layout, to_pad, resumed, std::min(index, rom.size()));
+  const int32_t before_index = layout.new_index(index) - index;
+  clear();
+  return before_index + (to_pad[index] ? 2 : 0);
+}
+
 void FORWARDER::run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_CODE* compiled,
                     ERROR_HANDLER* errors) {
   clear();
@@ -193,28 +237,15 @@ void FORWARDER::run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_C
     for (int32_t target : targets_) mark_target(to_pad, target);
     if (compiled != nullptr)
       for (const JUMP_SLOTS& group : compiled->slots) mark_target(to_pad, group.target);
-    const std::vector<bool> resumed =
-        compiled != nullptr && pad ? resumed_words(rom) : std::vector<bool>(size, false);
     PADDED_LAYOUT layout(parameters);
-    padded_.clear();
-    inserted_.clear();
     if (pad) {
-      for (int32_t i = 0; i < size; ++i) {
-        const ASM* object = rom.fetch(i);
-        const POSITION position = object != nullptr ? unwrapped(*object).position() : POSITION{};
-        const PIPELINE_FACTS facts = object != nullptr ? pipeline_facts(*object) : PIPELINE_FACTS{};
-        if (to_pad[i]) {
-          padded_.push_back(layout.add_nops(i, 2, position));
-        } else if (resumed[i] && reads_anything(facts)) {
-          inserted_.push_back(layout.add_nops(i, 1, position));
-        }
-        if (object != nullptr) {
-          const int nops = layout.hazard_nops(facts);
-          const int32_t at = layout.add_nops(i, nops, position);
-          inserted_.insert(inserted_.end(), nops, at);
-        }
-        layout.place_original(facts);
-      }
+      const std::vector<bool> resumed =
+          compiled != nullptr ? resumed_words(rom) : std::vector<bool>(size, false);
+      plan_padding(rom, layout, to_pad, resumed, size);
+    } else if (compiled != nullptr && compiled->pool_shift > 0) {
+      // Unpadded, the code before the pool still makes room for the padding the pool's
+      // addresses were given.
+      layout.add_nops(compiled->pool, compiled->pool_shift, POSITION{});
     }
     if (compiled != nullptr) {
       std::vector<AIMED_BRANCH> aimed, far;
@@ -230,6 +261,10 @@ void FORWARDER::run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_C
         lengthen(rom, far, aimed, compiled->long_jump, compiled->slots);
         continue;
       }
+      if (compiled->pool >= 0 &&
+          layout.placed_index(compiled->pool) - compiled->pool != compiled->pool_shift)
+        errors->error_without_position(
+            "Internal Error Message : the constant pool moved away from its addresses.");
     }
     for (int32_t& target : targets_) target = layout.new_index(target);
     if (compiled != nullptr)

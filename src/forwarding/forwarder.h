@@ -13,6 +13,7 @@
 class ASM;
 class ASM_BR;
 class ERROR_HANDLER;
+class PADDED_LAYOUT;
 class MACHINE;
 class ROM;
 struct PROCESSOR_PARAMETERS;
@@ -24,6 +25,10 @@ struct COMPILED_CODE {
   // False when the ROM holds an indirect branch the build cannot follow: the code is then only
   // lengthened where it must be, never padded.
   bool pad = true;
+  // The constant pool's jump (-1 without a pool) and the NOPs its words were placed after:
+  // the pool's addresses are loaded as numbers, so it moves exactly by them.
+  int32_t pool = -1;
+  int32_t pool_shift = 0;
 };
 
 class FORWARDER {
@@ -44,6 +49,9 @@ class FORWARDER {
   // the words before the callee's return are the ones it follows. Targets out of the long-jump
   // registers' reach are reported to the machine's error handler.
   void forward(MACHINE& machine, COMPILED_CODE code);
+  // The NOPs padding will put before the word at index (and before the words there on), from
+  // the words before it: where a constant pool laid out there will sit.
+  int32_t padding_before(ROM& rom, const PROCESSOR_PARAMETERS& parameters, int32_t index);
 
   // The state of the last run, all as ROM indices after it: for each relative branch or call in
   // ROM order its target and its offset before the run; where the hazard NOPs were inserted
@@ -58,6 +66,8 @@ class FORWARDER {
  private:
   void run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_CODE* compiled,
            ERROR_HANDLER* errors);
+  void plan_padding(const ROM& rom, PADDED_LAYOUT& layout, const std::vector<bool>& to_pad,
+                    const std::vector<bool>& resumed, int32_t end);
   void clear();
   void collect_branches(ROM& rom);
   void refill_slots(ROM& rom, COMPILED_CODE& compiled, ERROR_HANDLER& errors) const;

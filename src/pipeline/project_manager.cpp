@@ -115,8 +115,10 @@ void forward_code(CONTEXT& context) {
   const bool can_pad = context.forwarder.can_forward(rom);
   if (context.c_program.main != nullptr) {
     const LONG_JUMP long_jump(context.machine.parameters, context.machine.registers);
-    context.forwarder.forward(context.machine,
-                              {long_jump, context.codegen.sm.filled_jump_slots(), can_pad});
+    const CONSTANT_POOL& pool = context.codegen.pool;
+    context.forwarder.forward(context.machine, {long_jump, context.codegen.sm.filled_jump_slots(),
+                                                can_pad, pool.last >= 0 ? pool.first : -1,
+                                                pool.shift});
   } else if (can_pad) {
     context.forwarder.forward(context.machine);
   }
