@@ -30,6 +30,8 @@ const std::vector<COMMAND_ENTRY>& command_table() {
       {STEP, "&Debug", "&Step over", "step.bmp", "Step-by-step execution. ", "F10"},
       {CLEAR_BREAKPOINTS, "", "", "breakv.bmp", "Clear all breakpoints in the project", ""},
       {BINARY_FILE, "&Debug", "&Binary file", "bin.bmp", "Generate binary file. ", ""},
+      {HAZARD_CHECK_COMMAND, "&Debug", "&Check pipeline hazards", "",
+       "Count the pipeline hazards while running. ", ""},
       {CPU_OPTIONS, "&CPU", "&CPU options", "", "", ""},
       {CASCADE, "&Window", "&Cascade", "", "", ""},
       {TILE, "&Window", "&Tile", "", "", ""},

@@ -35,6 +35,7 @@ enum COMMAND : int {
   ABOUT = 33,
   VERBOSE = 34,
   MESSAGES_VIEW = 35,
+  HAZARD_CHECK_COMMAND = 36,
 };
 
 struct COMMAND_ENTRY {

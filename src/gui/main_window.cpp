@@ -65,6 +65,7 @@ void MAIN_WINDOW::create_actions() {
     actions_[command] = action;
   }
   actions_[VERBOSE]->setCheckable(true);
+  actions_[HAZARD_CHECK_COMMAND]->setCheckable(true);
 
   // F9 acts on the source view's current line: not a command of its own.
   auto* toggle = new QAction("Set or remove the breakpoint of the current line", this);
@@ -174,6 +175,9 @@ void MAIN_WINDOW::execute_command(int command) {
       break;
     case VERBOSE:
       toggle_verbose();
+      break;
+    case HAZARD_CHECK_COMMAND:
+      toggle_hazard_check();
       break;
     default:
       break;

@@ -9,7 +9,10 @@
 #include <QTimer>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+
+#include "driver/hazard_check.h"
 
 struct CONTEXT;
 class ECHO_WINDOW;
@@ -99,6 +102,10 @@ class MAIN_WINDOW : public QMainWindow {
   void arrange_minimised_views();
   void show_about();
   void toggle_verbose();
+  // With the check on, runs and steps count the pipeline hazards since the last build, and
+  // every stop of a run writes the count to the messages.
+  void toggle_hazard_check();
+  void report_hazards();
 
   CONTEXT& context_;
   const std::string icon_directory_;
@@ -113,4 +120,5 @@ class MAIN_WINDOW : public QMainWindow {
   QTimer idle_;
   QElapsedTimer since_frame_;
   bool build_failed_ = false;
+  std::optional<HAZARD_CHECK> hazard_check_;
 };

@@ -37,6 +37,7 @@ void MAIN_WINDOW::build() {
 
 void MAIN_WINDOW::after_build() {
   build_failed_ = context_.error_handler.error_count() > 0;
+  if (hazard_check_) hazard_check_.emplace();
   if (const std::optional<std::string> missing = missing_source(context_))
     error_box(this, "File error", "File \"" + *missing + "\" not found.");
 }
@@ -60,7 +61,10 @@ void MAIN_WINDOW::step() {
     announce_end();
     project.needs_update = true;
   } else {
+    const int64_t address = machine.program_counter.value;
+    const ASM* object = machine.rom.fetch(address);
     execute_one(machine);
+    if (hazard_check_) hazard_check_->observe(address, object, machine);
     if (is_within_rom(machine)) show_current_line();
   }
   refresh_views();
@@ -78,6 +82,7 @@ void MAIN_WINDOW::run() {
 }
 
 void MAIN_WINDOW::stop() {
+  if (is_running()) report_hazards();
   context_.machine.execution.hold();
   idle_.stop();
   refresh_views();
@@ -95,18 +100,22 @@ void MAIN_WINDOW::run_slices() {
   turn.start();
   int64_t last_address = -1;
   while (execution.running()) {
-    const RUN_END end = run_program(machine, slice_size, ON_DIAGNOSTIC::go_on);
+    const RUN_END end =
+        hazard_check_ ? run_checked(machine, *hazard_check_, slice_size, ON_DIAGNOSTIC::go_on)
+                      : run_program(machine, slice_size, ON_DIAGNOSTIC::go_on);
     if (end.last_address >= 0) last_address = end.last_address;
     if (end.reason == RUN_END::finished) {
       execution.hold(RUN_STATE::finished);
       idle_.stop();
       refresh_views();
+      report_hazards();
       announce_end();
       context_.project_manager.needs_update = true;
       source_->clear_mark();
       return;
     }
     if (end.reason == RUN_END::breakpoint) {
+      report_hazards();
       idle_.stop();
       refresh_views();
       break;
@@ -132,6 +141,10 @@ void MAIN_WINDOW::mark_source_of(int64_t address) {
   const ASM* object = context_.machine.rom.fetch(address);
   if (object != nullptr && object->position().source_file != nullptr)
     source_->mark_line(object->position().source_file->path(), object->position().line);
+}
+
+void MAIN_WINDOW::report_hazards() {
+  if (hazard_check_) context_.user_interface.put_string(hazard_check_->report());
 }
 
 void MAIN_WINDOW::announce_end() {

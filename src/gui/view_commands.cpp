@@ -209,6 +209,14 @@ void MAIN_WINDOW::show_about() {
   box.exec();
 }
 
+void MAIN_WINDOW::toggle_hazard_check() {
+  if (hazard_check_)
+    hazard_check_.reset();
+  else
+    hazard_check_.emplace();
+  action(HAZARD_CHECK_COMMAND)->setChecked(hazard_check_.has_value());
+}
+
 void MAIN_WINDOW::toggle_verbose() {
   ECHO& echo = context_.echo;
   echo.verbose = !echo.verbose;

@@ -101,6 +101,31 @@ class RUN_COMMANDS_TEST : public QObject {
                 .at(8) == nullptr);
   }
 
+  // The setting counts what runs and steps execute: none in a compiled program, now padded;
+  // an unpadded assembly program's hazard is named after each stop.
+  void the_hazard_check_reports_after_each_run() {
+    WINDOW_FIXTURE f;
+    open_project(f, "sum.c", summing);
+    f.window->execute_command(HAZARD_CHECK_COMMAND);
+    f.window->execute_command(RUN);
+    QTRY_VERIFY(!f.window->is_running());
+    QVERIFY2(f.messages().contains("Pipeline hazards: none.\nThe program is finished.\n"),
+             qPrintable(f.messages()));
+
+    WINDOW_FIXTURE g;
+    open_project(g, "a.s", "        RJMP go\n        IJMP (R0)\ngo:     LDIL R1,#2\n        ADD R2,R1\n");
+    g.window->execute_command(HAZARD_CHECK_COMMAND);
+    g.window->execute_command(RUN);
+    QTRY_VERIFY(!g.window->is_running());
+    QVERIFY2(g.messages().contains("Pipeline hazards: 1.\n  ROM 0x0003 (a.s line 4): ADD R2,R1 "
+                                   "reads what LDIL R1,#2 wrote one instruction before.\n"),
+             qPrintable(g.messages()));
+    g.window->execute_command(HAZARD_CHECK_COMMAND);  // off: the next run reports nothing
+    g.window->execute_command(RUN);
+    QTRY_VERIFY(!g.window->is_running());
+    QCOMPARE(g.messages().count("Pipeline hazards"), 1);
+  }
+
   void stepping_to_the_end_announces_it_once_and_rebuilds() {
     WINDOW_FIXTURE f;
     open_project(f, "a.s", "        LDIL R1,#2\n        LDIL R2,#3\n");
