@@ -187,25 +187,24 @@ def build_figure(name, args, cwd, status=0):
 
 
 def bench_builds(work):
-    large = work / "large.c"
-    large.write_text(subprocess.check_output(
-        [sys.executable, ROOT / "examples" / "bench" / "large_c.py"], text=True))
-    lines = len(large.read_text().splitlines())
-    # 480 functions need 3,400 RAM words (L 12) and 86,000 ROM words (M 17).
-    args = [TAVREL, "-N", "16", "-L", "12", "-M", "17", "-compile", "large.c"]
-    build_figure(f"large_c.py ({lines} lines of C)", args, work, status=None)
-    _, status, _, output = run(args, cwd=work)
-    errors = re.findall(r"\*\*\*\*\*\* Error : ([^\n]*)", output)
-    if errors:
-        where = sorted(set(re.findall(r"^Line (\d+) column", output, re.M)), key=int)
-        notes.append(f"(e) large_c.py: the build ends with status {status} and {len(errors)} "
-                     f"error(s): {'; '.join(sorted(set(errors)))} (lines {', '.join(where)}, in "
-                     "main: its call and the branches past the 480 functions span more than "
-                     "2047 words), after the whole parse, check and code generation; the time "
-                     "covers all of it. At the default sizes it stops earlier: \"Program needs "
-                     "too much RAM.\".")
-    else:
-        notes.append(f"(e) large_c.py builds with status {status}.")
+    for generator in ("large_c.py", "logic_c.py"):
+        source = work / generator.replace(".py", ".c")
+        source.write_text(subprocess.check_output(
+            [sys.executable, ROOT / "examples" / "bench" / generator], text=True))
+        lines = len(source.read_text().splitlines())
+        # Past every reach of the relative branches: 16-bit words, 24-bit ROM addresses.
+        args = [TAVREL, "-N", "16", "-M", "24", "-L", "16", "-X", "16", "-verbose", "-compile",
+                source.name]
+        build_figure(f"{generator} ({lines} lines of C)", args, work, status=None)
+        _, status, _, output = run(args, cwd=work)
+        errors = re.findall(r"\*\*\*\*\*\* Error : ([^\n]*)", output)
+        words = re.findall(r"ROM used: (\d+) words", output)
+        if errors:
+            notes.append(f"(e) {generator}: the build ends with status {status} and "
+                         f"{len(errors)} error(s): {'; '.join(sorted(set(errors)))}.")
+        else:
+            notes.append(f"(e) {generator} builds with status {status}: "
+                         f"{words[0] if words else '?'} ROM words, padded for the pipeline.")
 
     write_assembly(work / "empty.s", 1)
     _, base16, _ = build_figure("1-word assembly (baseline)", [TAVREL, "-compile", "empty.s"],
