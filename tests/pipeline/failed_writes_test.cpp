@@ -17,6 +17,7 @@
 #include "pipeline/project_files.h"
 #include "project/project_file_writer.h"
 #include "support/scratch_directory.h"
+#include "support/shell_run.h"
 #include "support/test_context.h"
 #include "support/write_failures.h"
 
@@ -31,15 +32,6 @@ std::string long_program(int words) {
   return text;
 }
 
-struct RUN {
-  int status;
-  std::string out;
-};
-
-RUN run(const std::string& command_line) {
-  const int raw = std::system((command_line + " >out.txt 2>&1").c_str());
-  return RUN{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, SCRATCH_DIRECTORY::read("out.txt")};
-}
 
 std::set<std::string> folder_without_outputs() {
   std::set<std::string> names = names_in(".");
@@ -75,14 +67,14 @@ const std::string compile = std::string(TAVREL_PROGRAM) + " -compile prog.s";
 const std::string tavrel_hex = std::string(TAVREL_HEX_PROGRAM) + " prog.b ";
 
 TEST_F(FailedWrites, compile_and_tavrel_hex_on_a_full_disk_fail_naming_the_file) {
-  RUN compiled = run(under_file_size_limit(32, compile));
+  SHELL_RUN compiled = shell_run(under_file_size_limit(32, compile));
   EXPECT_EQ(compiled.status, 1);
   EXPECT_EQ(compiled.out, error_line("Cannot write file \"prog.b\": File too large."));
   EXPECT_EQ(SCRATCH_DIRECTORY::read("prog.b"), old_text);
 
-  ASSERT_EQ(run(compile).status, 0);  // the conversion's input
+  ASSERT_EQ(shell_run(compile).status, 0);  // the conversion's input
   for (const char* width : {"8", "16"}) {
-    RUN converted = run(under_file_size_limit(32, tavrel_hex + width));
+    SHELL_RUN converted = shell_run(under_file_size_limit(32, tavrel_hex + width));
     EXPECT_EQ(converted.status, 1) << width;
     EXPECT_NE(converted.out.find("Cannot write file \"progRow_"), std::string::npos)
         << converted.out;
@@ -94,15 +86,15 @@ TEST_F(FailedWrites, compile_and_tavrel_hex_on_a_full_disk_fail_naming_the_file)
 
 TEST_F(FailedWrites, compile_and_tavrel_hex_in_a_read_only_folder_fail_naming_the_file) {
   chmod(".", 0555);
-  RUN compiled = run(unprivileged(compile));
+  SHELL_RUN compiled = shell_run(unprivileged(compile));
   chmod(".", 0755);
   EXPECT_EQ(compiled.status, 1);
   EXPECT_EQ(compiled.out, error_line("Unable to create file \"prog.b\"."));
   EXPECT_EQ(SCRATCH_DIRECTORY::read("prog.b"), old_text);
 
-  ASSERT_EQ(run(compile).status, 0);
+  ASSERT_EQ(shell_run(compile).status, 0);
   chmod(".", 0555);
-  RUN converted = run(unprivileged(tavrel_hex + "16"));
+  SHELL_RUN converted = shell_run(unprivileged(tavrel_hex + "16"));
   chmod(".", 0755);
   EXPECT_EQ(converted.status, 1);
   EXPECT_EQ(converted.out, error_line("Unable to create file \"progRow_data.hex\".") +
@@ -143,7 +135,7 @@ TEST_F(FailedWrites, project_and_last_project_files_survive_a_full_disk_and_a_re
 // Killed at moments spread over the write, the program leaves one of the two whole files.
 TEST_F(FailedWrites, a_program_killed_while_writing_leaves_the_old_or_the_new_file_whole) {
   SCRATCH_DIRECTORY::write("big.s", long_program(300000));
-  ASSERT_EQ(run(std::string(TAVREL_PROGRAM) + " -M 20 -compile big.s").status, 0);
+  ASSERT_EQ(shell_run(std::string(TAVREL_PROGRAM) + " -M 20 -compile big.s").status, 0);
   const std::string new_text = SCRATCH_DIRECTORY::read("big.b");
   int old_seen = 0, new_seen = 0;
   for (int delay_ms = 0; delay_ms < 400; delay_ms += 25) {
