@@ -251,17 +251,18 @@ class INSPECTION {
     answer(m != nullptr ? m->print_value(g_.machine) : std::to_string(c.value));
   }
 
-  // Told by its instruction number, which is RCALL's alone.
-  static bool is_rcall(const ASM& a) {
-    return a.instruction_number() == row_of(OPCODE::RCALL).number;
+  // Told by its instruction number: RCALL, or ICALL where the call was lengthened past its reach.
+  static bool is_call(const ASM& a) {
+    return a.instruction_number() == row_of(OPCODE::RCALL).number ||
+           a.instruction_number() == row_of(OPCODE::ICALL).number;
   }
 
   void call(const FUNCTION_CALL& c) {
     if (hit_name(c.callee)) {
-      const ASM* rcall = g_.media_valid ? generated_at(c.callee->position, is_rcall) : nullptr;
+      const ASM* call = g_.media_valid ? generated_at(c.callee->position, is_call) : nullptr;
       std::string text;
-      if (rcall != nullptr) rcall->append_text(text, g_.machine);
-      answer(rcall != nullptr ? text : *c.callee->text);
+      if (call != nullptr) call->append_text(text, g_.machine);
+      answer(call != nullptr ? text : *c.callee->text);
       return;
     }
     for (auto a = c.arguments.rbegin(); a != c.arguments.rend() && done(); ++a) expression(*a);
