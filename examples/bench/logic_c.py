@@ -33,7 +33,7 @@ def statement():
     if kind == 2:
         return (f"    t = t + (x << 2) - y;", lambda x, y, t, i: word(word(t + word(x << 2)) - y))
     if kind == 3:
-        terms = rng.randint(20, 28)
+        terms = rng.randint(9, 15)
         sum_text = " + ".join(["x", "y", "t"] * (terms // 3))
         count = terms // 3
         return (f"    if (t == {c1} || ({sum_text}) > {c2 * 40}) t = t + 1;",
