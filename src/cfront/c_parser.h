@@ -80,15 +80,19 @@ class C_PARSER {
   bool read_identifier();
   // Peeks: the next word is word (the cursor does not move).
   bool next_word_is(std::string_view word);
-  bool read_hexadecimal();
+  bool read_prefixed();
   bool read_octal();
   bool read_decimal();
+  bool read_character();
   POSITION position_at(int line, int column) const;
   POSITION cursor_position() const { return position_at(line_, column_); }
   POSITION token_start() const { return position_at(token_line_, token_column_); }
   void report(const POSITION& position, std::string_view message);
   void warn(const POSITION& position, std::string_view message);
   [[noreturn]] void not_implemented();
+  bool read_integer_suffix(POSITION& last);
+  void make_integer_constant(const POSITION& first, POSITION last, uint32_t value,
+                             bool beyond_32_bits);
   [[noreturn]] void syntax_error();
   // Error recovery: up to the end of the file, a `}` (kept) or a `;` (consumed).
   void skip_to_end_of_statement();

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <string_view>
 
 #include "base/error_handler.h"
 #include "cfront/c_parser.h"
@@ -86,6 +88,43 @@ bool skip_comment_text(C_PARSER& parser) {
   }
 }
 
+// escape := "\\" ( "n" | "t" | "r" | "a" | "b" | "f" | "v" | "\\" | "'" | "\"" | "?"
+//           | octal-digit [ octal-digit [ octal-digit ] ] | "x" hex-digit { hex-digit } )
+std::optional<int32_t> read_escape(C_PARSER& parser) {
+  const char c = parser.current();
+  if (c >= '0' && c <= '7') {
+    int32_t code = 0;
+    for (int n = 0; n < 3 && parser.current() >= '0' && parser.current() <= '7'; ++n) {
+      code = code * 8 + (parser.current() - '0');
+      parser.next_char();
+    }
+    return code;
+  }
+  if (c == 'x') {
+    parser.next_char();
+    if (hexadecimal_digit(parser.current()) < 0) return std::nullopt;
+    uint32_t code = 0;
+    for (int digit; (digit = hexadecimal_digit(parser.current())) >= 0; parser.next_char())
+      code = code * 16 + static_cast<uint32_t>(digit);
+    return static_cast<int32_t>(code);
+  }
+  static constexpr std::string_view letters = "ntrabfv\\'\"?";
+  static constexpr char codes[] = {'\n', '\t', '\r', '\a', '\b', '\f', '\v', '\\', '\'', '"', '?'};
+  const std::size_t at = letters.find(c);
+  if (at == std::string_view::npos) return std::nullopt;
+  parser.next_char();
+  return codes[at];
+}
+
+// One character of a character constant, or nothing for a quote, a line end or a bad escape.
+std::optional<int32_t> read_character_code(C_PARSER& parser) {
+  const char c = parser.current();
+  if (c == '\'' || c == '\n' || parser.at_end_of_file()) return std::nullopt;
+  parser.next_char();
+  if (c != '\\') return static_cast<unsigned char>(c);
+  return read_escape(parser);
+}
+
 }  // namespace
 
 C_PARSER::C_PARSER(C_PROGRAM& program) : program(program) {
@@ -162,7 +201,8 @@ void C_PARSER::set_cursor(int line, int column) {
   load_line();
 }
 
-// blanks := { " " | tab | carriage-return | newline | comment }
+// blanks := { " " | tab | carriage-return | newline | comment | line-comment }
+// line-comment := "//" { any but newline }
 void C_PARSER::skip_blanks() {
   for (;;) {
     if (is_blank(current_)) {
@@ -171,6 +211,10 @@ void C_PARSER::skip_blanks() {
     }
     if (current_ != '/') return;
     next_char();
+    if (current_ == '/') {
+      while (current_ != '\n' && !at_end_of_file()) next_char();
+      continue;
+    }
     if (current_ != '*') {
       previous_char();
       return;
@@ -265,57 +309,72 @@ bool C_PARSER::next_word_is(std::string_view word) {
   return found;
 }
 
-// hexadecimal := "0" ( "x" | "X" ) { hex-digit } [ "U" | "u" ]
-bool C_PARSER::read_hexadecimal() {
+// suffix := ( "u" | "U" ) [ "l" | "L" ] | ( "l" | "L" ) [ "u" | "U" ]   (long is the int width)
+// Answers whether the constant is unsigned; `last` moves onto the suffix.
+bool C_PARSER::read_integer_suffix(POSITION& last) {
+  bool is_unsigned = false;
+  bool is_long = false;
+  for (int letters = 0; letters < 2; ++letters) {
+    if ((current_ == 'u' || current_ == 'U') && !is_unsigned) {
+      is_unsigned = true;
+    } else if ((current_ == 'l' || current_ == 'L') && !is_long) {
+      is_long = true;
+    } else {
+      break;
+    }
+    last = cursor_position();
+    next_char();
+  }
+  return is_unsigned;
+}
+
+void C_PARSER::make_integer_constant(const POSITION& first, POSITION last, uint32_t value,
+                                     bool beyond_32_bits) {
+  const bool is_unsigned = read_integer_suffix(last);
+  last_constant_ =
+      program.make<DECIMAL_CONSTANT>(first, last, static_cast<int32_t>(value), is_unsigned);
+  last_constant_->beyond_32_bits = beyond_32_bits;
+  skip_blanks();
+}
+
+// prefixed := "0" ( "x" | "X" ) { hex-digit } | "0" ( "b" | "B" ) { "0" | "1" }, then a suffix
+bool C_PARSER::read_prefixed() {
   if (current_ != '0') return false;
   const POSITION first = cursor_position();
   next_char();
-  if (current_ != 'x' && current_ != 'X') {
+  const bool binary = current_ == 'b' || current_ == 'B';
+  if (current_ != 'x' && current_ != 'X' && !binary) {
     previous_char();
     return false;
   }
   POSITION last = cursor_position();
   next_char();
   DIGITS digits;
-  for (int digit; (digit = hexadecimal_digit(current_)) >= 0; next_char()) {
-    digits.add(16, digit);
+  const int base = binary ? 2 : 16;
+  for (int digit; (digit = hexadecimal_digit(current_)) >= 0 && digit < base; next_char()) {
+    digits.add(base, digit);
     last = cursor_position();
   }
-  if (current_ == 'L' || current_ == 'l') not_implemented();
-  const bool is_unsigned = current_ == 'U' || current_ == 'u';
-  if (is_unsigned) {
-    last = cursor_position();
-    next_char();
-  }
-  last_constant_ =
-      program.make<DECIMAL_CONSTANT>(first, last, static_cast<int32_t>(digits.value), is_unsigned);
-  last_constant_->beyond_32_bits = digits.beyond_32_bits;
-  skip_blanks();
+  make_integer_constant(first, last, digits.value, digits.beyond_32_bits);
   return true;
 }
 
-// octal := "0" { digit }   (8 and 9 count as octal digits)
+// octal := "0" { digit }   (8 and 9 count as octal digits), then a suffix
 bool C_PARSER::read_octal() {
   if (current_ != '0') return false;
   const POSITION first = cursor_position();
   POSITION last = first;
   next_char();
   DIGITS digits;
-  bool has_digits = false;
   for (; is_digit(current_); next_char()) {
     digits.add(8, current_ - '0');
     last = cursor_position();
-    has_digits = true;
   }
-  if (has_digits && (current_ == 'L' || current_ == 'l' || current_ == 'U' || current_ == 'u'))
-    not_implemented();
-  last_constant_ = program.make<DECIMAL_CONSTANT>(first, last, static_cast<int32_t>(digits.value));
-  last_constant_->beyond_32_bits = digits.beyond_32_bits;
-  skip_blanks();
+  make_integer_constant(first, last, digits.value, digits.beyond_32_bits);
   return true;
 }
 
-// decimal := non-zero-digit { digit }
+// decimal := non-zero-digit { digit }, then a suffix
 bool C_PARSER::read_decimal() {
   if (current_ < '1' || current_ > '9') return false;
   const POSITION first = cursor_position();
@@ -325,9 +384,20 @@ bool C_PARSER::read_decimal() {
     digits.add(10, current_ - '0');
     last = cursor_position();
   }
-  if (current_ == 'L' || current_ == 'l' || current_ == 'U' || current_ == 'u') not_implemented();
-  last_constant_ = program.make<DECIMAL_CONSTANT>(first, last, static_cast<int32_t>(digits.value));
-  last_constant_->beyond_32_bits = digits.beyond_32_bits;
+  make_integer_constant(first, last, digits.value, digits.beyond_32_bits);
+  return true;
+}
+
+// character := "'" ( any but "'", "\" or newline | escape ) "'"   (an int: the character's code)
+bool C_PARSER::read_character() {
+  if (current_ != '\'') return false;
+  const POSITION first = cursor_position();
+  next_char();
+  std::optional<int32_t> code = read_character_code(*this);
+  if (!code || current_ != '\'') not_implemented();
+  const POSITION last = cursor_position();
+  next_char();
+  last_constant_ = program.make<DECIMAL_CONSTANT>(first, last, *code);
   skip_blanks();
   return true;
 }

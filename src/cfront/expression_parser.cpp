@@ -374,13 +374,14 @@ EXPRESSION* C_PARSER::parse_multiplicative() {
   return parse_binary_level(*this, multiplicative_operators, &C_PARSER::parse_unary);
 }
 
-// unary := identifier postfix | constant postfix | ( "&" | "*" | "-" ) unary
+// unary := identifier postfix | constant postfix | character postfix | ( "&" | "*" | "-" ) unary
 //        | "(" expression ")" postfix
-// Refused: prefix ++ and --, unary + ~ !, sizeof, casts and every other primary (literals).
+// Refused: prefix ++ and --, unary + ~ !, sizeof, casts and every other primary (strings).
 EXPRESSION* C_PARSER::parse_unary() {
   NESTED nested(*this);
   if (read_identifier()) return parse_postfix(bind_name(make_name()));
-  if (read_hexadecimal() || read_octal() || read_decimal()) return parse_postfix(last_constant());
+  if (read_prefixed() || read_octal() || read_decimal() || read_character())
+    return parse_postfix(last_constant());
   if (at_refused_prefix(*this)) not_implemented();
   if (match_char('&')) return parse_prefix<UNARY_AND>(*this);
   if (match_char('*')) return parse_prefix<UNARY_STAR>(*this);

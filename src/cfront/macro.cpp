@@ -1,5 +1,5 @@
 // The value of a macro, made on its first use and cached: the parenthesised form's expression
-// must fold to a constant; a text must read as a decimal integer, which is range-checked at once
+// must fold to a constant; a text must read as an integer literal, which is range-checked at once
 // like any constant. Any other text is a construct the compiler does not go on with.
 #include "cfront/macro.h"
 
@@ -22,27 +22,70 @@ bool is_text_blank(char c) {
 struct WRITTEN_INTEGER {
   int32_t value = 0;
   bool beyond_32_bits = false;
+  bool is_unsigned = false;
 };
 
-// integer := { blank } [ "+" | "-" ] digit { digit } { blank }
+int digit_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// The base of the digits at text[i], stepping over "0x" or "0b": a leading 0 is octal, as in C.
+int base_at(const std::string& text, size_t& i) {
+  if (i + 1 < text.size() && text[i] == '0') {
+    const char x = text[i + 1];
+    if (x == 'x' || x == 'X' || x == 'b' || x == 'B') {
+      i += 2;
+      return x == 'x' || x == 'X' ? 16 : 2;
+    }
+    return 8;
+  }
+  return 10;
+}
+
+// suffix := ( "u" | "U" ) [ "l" | "L" ] | ( "l" | "L" ) [ "u" | "U" ]; answers "unsigned".
+bool skip_suffix(const std::string& text, size_t& i) {
+  bool is_unsigned = false, is_long = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if ((c == 'u' || c == 'U') && !is_unsigned)
+      is_unsigned = true;
+    else if ((c == 'l' || c == 'L') && !is_long)
+      is_long = true;
+    else
+      break;
+  }
+  return is_unsigned;
+}
+
+// integer := { blank } [ "+" | "-" ] literal { blank }, the literal read as C reads it in code:
+// decimal, octal after a 0, hexadecimal after 0x, binary after 0b, with an unsigned or long
+// suffix.
 std::optional<WRITTEN_INTEGER> read_integer(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && is_text_blank(text[i])) ++i;
   const bool negative = i < text.size() && text[i] == '-';
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  if (i >= text.size() || text[i] < '0' || text[i] > '9') return std::nullopt;
+  const int base = base_at(text, i);
   const size_t first_digit = i;
   int64_t magnitude = 0;
   bool beyond_32_bits = false;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (!beyond_32_bits) magnitude = magnitude * 10 + (text[i] - '0');
+  // As in code, 8 and 9 count as octal digits.
+  const int digit_limit = base == 8 ? 10 : base;
+  for (; i < text.size() && digit_value(text[i]) < digit_limit; ++i) {
+    if (!beyond_32_bits) magnitude = magnitude * base + digit_value(text[i]);
     beyond_32_bits = beyond_32_bits || magnitude > int64_t{1} << 31;
   }
-  if (i == first_digit) return std::nullopt;
+  if (i == first_digit && base != 8) return std::nullopt;
+  const bool is_unsigned = skip_suffix(text, i);
   while (i < text.size() && is_text_blank(text[i])) ++i;
   if (i != text.size()) return std::nullopt;
   const int64_t value = negative ? -magnitude : magnitude;
   beyond_32_bits = beyond_32_bits || value > std::numeric_limits<int32_t>::max();
-  return WRITTEN_INTEGER{static_cast<int32_t>(value), beyond_32_bits};
+  return WRITTEN_INTEGER{static_cast<int32_t>(value), beyond_32_bits, is_unsigned};
 }
 
 }  // namespace
@@ -54,7 +97,8 @@ DECIMAL_CONSTANT* DEFINE_MACRO::constant_at(C_PROGRAM& program, POSITION positio
     std::optional<WRITTEN_INTEGER> integer = read_integer(*text);
     if (!integer) stop_compiler("a macro whose text is not an integer", position);
     const POSITION last = text_position.shifted(static_cast<int>(text->size()) - 1);
-    cached = program.make<DECIMAL_CONSTANT>(text_position, last, integer->value);
+    cached = program.make<DECIMAL_CONSTANT>(text_position, last, integer->value,
+                                            integer->is_unsigned);
     cached->beyond_32_bits = integer->beyond_32_bits;
     cached->type_of(program);
   }

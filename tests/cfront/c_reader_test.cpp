@@ -171,13 +171,15 @@ SCANNED scanned(const DECIMAL_CONSTANT* constant) {
   return SCANNED{constant->value, constant->is_unsigned, constant->last.column};
 }
 
-TEST_F(C_READER, hexadecimal_constants_take_their_plain_value_and_a_u_suffix) {
+TEST_F(C_READER, hexadecimal_and_binary_constants_take_their_plain_value_and_a_suffix) {
   const std::vector<std::pair<std::string, SCANNED>> cases{
       {"0x7F", {127, false, 4}}, {"0x80", {128, false, 4}}, {"0xFF", {255, false, 4}},
-      {"0x80u", {128, true, 5}}, {"0X1a;", {26, false, 4}}, {"0x;", {0, false, 2}}};
+      {"0x80u", {128, true, 5}}, {"0X1a;", {26, false, 4}}, {"0x;", {0, false, 2}},
+      {"0b101", {5, false, 5}},  {"0B11UL", {3, true, 6}},  {"0b102", {2, false, 4}},
+      {"0x10l", {16, false, 5}}};
   for (const auto& [text, expected] : cases) {
     load({text});
-    ASSERT_TRUE(parser.read_hexadecimal()) << text;
+    ASSERT_TRUE(parser.read_prefixed()) << text;
     SCANNED got = scanned(parser.last_constant());
     EXPECT_EQ(expected.value, got.value) << text;
     EXPECT_EQ(expected.is_unsigned, got.is_unsigned) << text;
@@ -188,7 +190,7 @@ TEST_F(C_READER, hexadecimal_constants_take_their_plain_value_and_a_u_suffix) {
 
 TEST_F(C_READER, octal_and_decimal_constants_and_what_follows_them) {
   load({"017 +"});
-  EXPECT_FALSE(parser.read_hexadecimal());
+  EXPECT_FALSE(parser.read_prefixed());
   expect_cursor(1, 1, '0');
   ASSERT_TRUE(parser.read_octal());
   EXPECT_EQ(15, parser.last_constant()->value);
@@ -196,10 +198,10 @@ TEST_F(C_READER, octal_and_decimal_constants_and_what_follows_them) {
   load({"09"});
   ASSERT_TRUE(parser.read_octal());
   EXPECT_EQ(9, parser.last_constant()->value);
-  load({"0L"});
+  load({"0L+"});
   ASSERT_TRUE(parser.read_octal());
   EXPECT_EQ(0, parser.last_constant()->value);
-  expect_cursor(1, 2, 'L');
+  expect_cursor(1, 3, '+');
   load({"0"});
   EXPECT_FALSE(parser.read_decimal());
   load({"1234)"});
@@ -216,24 +218,45 @@ TEST_F(C_READER, values_past_the_32_bit_signed_range_are_marked) {
   ASSERT_TRUE(parser.read_decimal());
   EXPECT_TRUE(parser.last_constant()->beyond_32_bits);
   load({"0x100000000"});
-  ASSERT_TRUE(parser.read_hexadecimal());
+  ASSERT_TRUE(parser.read_prefixed());
   EXPECT_TRUE(parser.last_constant()->beyond_32_bits);
   load({std::string(100000, '7')});
   ASSERT_TRUE(parser.read_decimal());
   EXPECT_TRUE(parser.last_constant()->beyond_32_bits);
 }
 
-TEST_F(C_READER, long_and_octal_or_decimal_unsigned_suffixes_are_not_implemented) {
-  for (const char* text : {"10L", "10u", "017U", "0x10l"}) {
+// Long is the int width here: an L only ends the constant; a U makes it unsigned.
+TEST_F(C_READER, unsigned_and_long_suffixes_in_either_order) {
+  const std::vector<std::pair<std::string, SCANNED>> cases{
+      {"10L", {10, false, 3}}, {"10u", {10, true, 3}}, {"017U", {15, true, 4}},
+      {"7lu", {7, true, 3}},   {"7Ul", {7, true, 3}},  {"7uu", {7, true, 2}}};
+  for (const auto& [text, expected] : cases) {
     load({text});
-    bool scanned = false;
-    EXPECT_THROW(
-        scanned = parser.read_hexadecimal() || parser.read_octal() || parser.read_decimal(),
-        C_PARSE_ABANDONED)
-        << text;
-    EXPECT_FALSE(scanned);
+    ASSERT_TRUE(parser.read_octal() || parser.read_decimal()) << text;
+    SCANNED got = scanned(parser.last_constant());
+    EXPECT_EQ(expected.value, got.value) << text;
+    EXPECT_EQ(expected.is_unsigned, got.is_unsigned) << text;
+    EXPECT_EQ(expected.last_column, got.last_column) << text;
   }
-  EXPECT_EQ(4, errors());
+  EXPECT_EQ(0, errors());
+}
+
+TEST_F(C_READER, character_constants_and_their_escapes) {
+  const std::vector<std::pair<std::string, int32_t>> cases{
+      {"'a'", 97},    {"'\\n'", 10}, {"'\\0'", 0},    {"'\\x41'", 65}, {"'\\''", 39},
+      {"'\\\\'", 92}, {"'\\101'", 65}, {"'\\\"'", 34}, {"'\"'", 34},    {"'\\x7f'", 127}};
+  for (const auto& [text, value] : cases) {
+    load({text + "+"});
+    ASSERT_TRUE(parser.read_character()) << text;
+    EXPECT_EQ(value, parser.last_constant()->value) << text;
+    EXPECT_EQ(static_cast<int>(text.size()), parser.last_constant()->last.column) << text;
+    expect_cursor(1, static_cast<int>(text.size()) + 1, '+');
+  }
+  for (const char* text : {"''", "'ab'", "'\\q'"}) {
+    load({text});
+    EXPECT_THROW(parser.read_character(), C_PARSE_ABANDONED) << text;
+  }
+  EXPECT_EQ(3, errors());
 }
 
 TEST_F(C_READER, skip_to_end_of_statement_stops_after_a_semicolon_or_before_a_brace) {
