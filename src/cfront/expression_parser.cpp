@@ -3,6 +3,7 @@
 // left-associatively; a refused operator is refused only once its right operand has been read.
 #include <span>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "base/kind_cast.h"
@@ -192,11 +193,25 @@ EXPRESSION* parse_prefix(C_PARSER& parser) {
                             : parser.bounded(parser.program.make<NODE>(at, operand), operand);
 }
 
-// The prefix forms refused as soon as they are seen: ++ -- + ~ ! sizeof.
+// The prefix forms refused as soon as they are seen: + sizeof.
 bool at_refused_prefix(C_PARSER& parser) {
-  const char c = parser.current();
-  return at_operator(parser, "++", "") || at_operator(parser, "--", "") || c == '+' || c == '~' ||
-         c == '!' || parser.next_word_is("sizeof");
+  return parser.current() == '+' || parser.next_word_is("sizeof");
+}
+
+// The prefix operators C defines through others, built as those: `!a` is `a == 0`, `~a` is
+// `a ^ -1` (every bit flipped at any width), `++a` is `a += 1` and `--a` is `a -= 1`. The
+// constant stands at the operand's end, so the node spans the operator and its operand.
+template <class NODE>
+EXPRESSION* parse_rewritten_prefix(C_PARSER& parser, int32_t constant) {
+  const POSITION at = parser.token_start();
+  EXPRESSION* operand = parser.parse_unary();
+  if (operand == nullptr) return nullptr;
+  const POSITION end = operand->end_position();
+  EXPRESSION* value = parser.program.make<DECIMAL_CONSTANT>(end, end, constant);
+  if constexpr (std::is_base_of_v<RELATIONAL, NODE>)
+    return parser.bounded(build_relational<NODE>(parser.program, at, operand, value), operand);
+  else
+    return parser.bounded(parser.program.make<NODE>(at, operand, value), operand);
 }
 
 // index := "[" expression "]"   (after the "[")
@@ -374,15 +389,20 @@ EXPRESSION* C_PARSER::parse_multiplicative() {
   return parse_binary_level(*this, multiplicative_operators, &C_PARSER::parse_unary);
 }
 
-// unary := identifier postfix | constant postfix | character postfix | ( "&" | "*" | "-" ) unary
-//        | "(" expression ")" postfix
-// Refused: prefix ++ and --, unary + ~ !, sizeof, casts and every other primary (strings).
+// unary := identifier postfix | constant postfix | character postfix
+//        | ( "&" | "*" | "-" | "!" | "~" | "++" | "--" ) unary | "(" expression ")" postfix
+// Refused: unary +, sizeof, casts and every other primary (strings).
 EXPRESSION* C_PARSER::parse_unary() {
   NESTED nested(*this);
   if (read_identifier()) return parse_postfix(bind_name(make_name()));
   if (read_prefixed() || read_octal() || read_decimal() || read_character())
     return parse_postfix(last_constant());
+  if (match_two('+', '+')) return parse_rewritten_prefix<PLUS_ASSIGNMENT>(*this, 1);
+  if (match_two('-', '-')) return parse_rewritten_prefix<MINUS_ASSIGNMENT>(*this, 1);
   if (at_refused_prefix(*this)) not_implemented();
+  if (match_char('!'))
+    return parse_rewritten_prefix<RELATIONAL_EQ>(*this, 0);
+  if (match_char('~')) return parse_rewritten_prefix<EXCLUSIVE_OR>(*this, -1);
   if (match_char('&')) return parse_prefix<UNARY_AND>(*this);
   if (match_char('*')) return parse_prefix<UNARY_STAR>(*this);
   if (match_char('-')) return parse_prefix<UNARY_MINUS>(*this);

@@ -12,6 +12,7 @@
 #include "cfront/c_parser.h"
 #include "cfront/c_stops.h"
 #include "cfront/calls.h"
+#include "cfront/constant.h"
 #include "cfront/relational.h"
 #include "cfront/unary.h"
 #include "support/test_context.h"
@@ -65,11 +66,29 @@ TEST_F(EXPRESSION_PARSER, other_refused_constructs_are_refused_where_they_stand)
   const struct {
     const char* text;
     int column;
-  } cases[] = {{"!a", 1},       {"~a", 1},     {"+a", 1},      {"++a", 1},     {"--a", 1},
-               {"sizeof a", 1}, {"(int)a", 2}, {"( ;", 3},     {"s.f", 2},     {"p->f", 2},
+  } cases[] = {{"+a", 1},       {"sizeof a", 1}, {"(int)a", 2}, {"( ;", 3},     {"s.f", 2},
+               {"p->f", 2},
                {"'cd'", 3},     {"\"s\"", 1},  {"x = 1.5", 6}, {"main(1)", 5}, {"a + ;", 5}};
   for (const auto& refused : cases)
     EXPECT_EQ(refused.column, refused_at(refused.text)) << refused.text;
+}
+
+// C defines them through other operators, and they are built as those, spanning the operand.
+TEST_F(EXPRESSION_PARSER, prefix_operators_are_built_as_the_operators_that_define_them) {
+  auto* negation = as<RELATIONAL_EQ>(parse("!a[1]"));
+  ASSERT_NE(nullptr, negation);
+  EXPECT_EQ(0, as<DECIMAL_CONSTANT>(negation->right)->value);
+  EXPECT_EQ(1, negation->position_of().column);
+  auto* complement = as<EXCLUSIVE_OR>(parse("~~a"));
+  ASSERT_NE(nullptr, complement);
+  EXPECT_NE(nullptr, as<EXCLUSIVE_OR>(complement->left));
+  EXPECT_EQ(-1, as<DECIMAL_CONSTANT>(complement->right)->value);
+  auto* increment = as<PLUS_ASSIGNMENT>(parse("++a"));
+  ASSERT_NE(nullptr, increment);
+  EXPECT_EQ(1, as<DECIMAL_CONSTANT>(increment->source)->value);
+  EXPECT_EQ(3, increment->end_position().column);
+  EXPECT_NE(nullptr, as<MINUS_ASSIGNMENT>(parse("--a")));
+  EXPECT_NE(nullptr, as<UNARY_MINUS>(as<UNARY_MINUS>(parse("- -a"))->operand));
 }
 
 TEST_F(EXPRESSION_PARSER, binary_levels_group_to_the_left_and_assignments_to_the_right) {

@@ -219,6 +219,11 @@ class PRINTER {
       }
       case OP::NEGATE:
         return "(-" + expression(e.operands[0]) + ")";
+      case OP::EQ:
+      case OP::XOR:
+        if (e.prefix_form) return (e.op == OP::EQ ? "(!" : "(~") + expression(e.operands[0]) + ")";
+        return "(" + expression(e.operands[0]) + " " + operator_text(e.op) + " " +
+               expression(e.operands[1]) + ")";
       case OP::POST_INCREMENT:
         return expression(e.operands[0]) + "++";
       case OP::POST_DECREMENT:
@@ -235,6 +240,8 @@ class PRINTER {
   }
   std::string simple(const STATEMENT& s) const {
     if (s.kind == STATEMENT_KIND::EXPRESSION) return expression(s.expressions[0]);
+    if (s.prefix_form)
+      return (s.assign == ASSIGN_OP::ADD ? "++" : "--") + expression(s.expressions[0]);
     static const char* const operators[] = {" = ", " += ", " -= ", " <<= ", " >>= "};
     return expression(s.expressions[0]) + operators[static_cast<int>(s.assign)] +
            expression(s.expressions[1]);
@@ -960,7 +967,7 @@ class GENERATOR {
   EXPR expression(SCOPE& sc, int depth, bool calls) {
     if (depth <= 0 || chance(30)) return leaf(sc, calls);
     const bool can_call = calls && s_.calls_in_expressions && !callees(sc, true).empty();
-    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0})) {
+    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4})) {
       case 0:
         return binary(OP::PLUS, sc, depth, calls);
       case 1:
@@ -979,9 +986,25 @@ class GENERATOR {
         return relational(sc, depth, calls && across_calls());
       case 8:
         return logical(sc, calls && across_calls());
-      default:
+      case 9:
         return call(sc, depth - 1, calls, true);
+      case 10:
+        return logical_not(sc, depth, calls && across_calls());
+      default: {
+        EXPR e = node(OP::XOR, {expression(sc, depth - 1, false), constant_expr(-1)});
+        e.prefix_form = true;
+        return in_range(std::move(e));
+      }
     }
+  }
+  // !a, which C defines as a == 0.
+  EXPR logical_not(SCOPE& sc, int depth, bool calls) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+      EXPR e = node(OP::EQ, {expression(sc, depth - 1, calls), constant_expr(0)});
+      e.prefix_form = true;
+      if (comparable(e)) return e;
+    }
+    return relational(sc, depth, calls);
   }
   EXPR binary(OP op, SCOPE& sc, int depth, bool calls) {
     EXPR e = node(op, {expression(sc, depth - 1, calls), expression(sc, depth - 1, calls)});
@@ -1105,6 +1128,12 @@ class GENERATOR {
     b.statements.push_back(assignment_statement(op, std::move(target), std::move(value)));
   }
   void increment(SCOPE& sc, BLOCK& b) {
+    if (chance(40)) {  // ++x or --x, which C defines as x += 1 or x -= 1
+      STATEMENT s = assignment_statement(chance(60) ? ASSIGN_OP::ADD : ASSIGN_OP::SUBTRACT,
+                                         lvalue(sc), constant_expr(1));
+      s.prefix_form = true;
+      return b.statements.push_back(std::move(s));
+    }
     b.statements.push_back(expression_statement(
         node(chance(60) ? OP::POST_INCREMENT : OP::POST_DECREMENT, {lvalue(sc)})));
   }

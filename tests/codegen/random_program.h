@@ -64,6 +64,8 @@ struct EXPR {
   int variable = -1;  // VARIABLE, ELEMENT, DEREFERENCE, ADDRESS_OF
   int function = -1;  // CALL
   std::vector<EXPR> operands;
+  // Written in the prefix form C defines by it: EQ with 0 as `!a`, XOR with -1 as `~a`.
+  bool prefix_form = false;
 };
 
 enum class STATEMENT_KIND { ASSIGN, EXPRESSION, IF, WHILE, DO_WHILE, FOR, SWITCH, RETURN, BLOCK };
@@ -87,6 +89,8 @@ struct STATEMENT {
   std::vector<BLOCK> blocks;
   std::vector<STATEMENT> parts;  // FOR: the initial assignment and the step
   std::vector<int32_t> case_values;
+  // ASSIGN: an ADD or SUBTRACT of 1 written `++x` or `--x`.
+  bool prefix_form = false;
 };
 
 struct FUNCTION {
