@@ -46,6 +46,22 @@ class MINUS_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::minus
   using OF_KIND::OF_KIND;
 };
 
+// `x &= e`, `x |= e`, `x ^= e`: computed as `x += e` is, the operation being commutative.
+class AND_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::and_assignment> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
+class OR_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::or_assignment> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
+class XOR_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::xor_assignment> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
 class SHIFT_ASSIGNMENT : public ASSIGNMENT {
  public:
   using ASSIGNMENT::ASSIGNMENT;

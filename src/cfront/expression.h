@@ -34,6 +34,9 @@ enum class EXPRESSION_KIND {
   simple_assignment,
   plus_assignment,
   minus_assignment,
+  and_assignment,
+  or_assignment,
+  xor_assignment,
   shift_left_assignment,
   shift_right_assignment,
   function_call,
@@ -78,6 +81,9 @@ constexpr EXPRESSION_SHAPE shape_of(EXPRESSION_KIND kind) {
     case simple_assignment:
     case plus_assignment:
     case minus_assignment:
+    case and_assignment:
+    case or_assignment:
+    case xor_assignment:
     case shift_left_assignment:
     case shift_right_assignment:
       return EXPRESSION_SHAPE::assignment;

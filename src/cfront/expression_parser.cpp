@@ -52,9 +52,9 @@ constexpr OPERATOR assignment_operators[] = {
     {"*=", "", "Right hand side of *= expected.", nullptr},
     {"/=", "", "Right hand side of /= expected.", nullptr},
     {"%=", "", "Right hand side of %= expected.", nullptr},
-    {"&=", "", "Right hand side of &= expected.", nullptr},
-    {"^=", "", "Right hand side of ^= expected.", nullptr},
-    {"|=", "", "Right hand side of |= expected.", nullptr},
+    {"&=", "", "Right hand side of &= expected.", build<AND_ASSIGNMENT>},
+    {"^=", "", "Right hand side of ^= expected.", build<XOR_ASSIGNMENT>},
+    {"|=", "", "Right hand side of |= expected.", build<OR_ASSIGNMENT>},
     {"=", "=", "Right hand side of = expected.", build<SIMPLE_ASSIGNMENT>},
 };
 

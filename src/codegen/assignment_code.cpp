@@ -29,13 +29,13 @@ STORAGE_MEDIUM& simple_assignment(CODEGEN& g, ASSIGNMENT& node) {
   return v;
 }
 
-STORAGE_MEDIUM& plus_assignment(CODEGEN& g, ASSIGNMENT& node) {
+STORAGE_MEDIUM& combining_assignment(CODEGEN& g, ASSIGNMENT& node, COMBINE combine) {
   STORAGE_MEDIUM& v = medium(g, node.source);
   STORAGE_MEDIUM& t = g.sm.take_temporary_medium();
   t.assign(g, v);
   v.release(g);
   STORAGE_MEDIUM& x = location(g, node.target);
-  t.add_assign(g, x);
+  (t.*combine)(g, x);
   x.assign(g, t);
   x.release(g);
   return t;

@@ -100,6 +100,9 @@ std::optional<RELATION_ROW> relation_row(CODEGEN& g, EXPRESSION_KIND kind) {
     case EXPRESSION_KIND::unary_postfix_minus_minus:
     case EXPRESSION_KIND::simple_assignment:
     case EXPRESSION_KIND::plus_assignment:
+    case EXPRESSION_KIND::and_assignment:
+    case EXPRESSION_KIND::or_assignment:
+    case EXPRESSION_KIND::xor_assignment:
     case EXPRESSION_KIND::minus_assignment:
     case EXPRESSION_KIND::shift_left_assignment:
     case EXPRESSION_KIND::shift_right_assignment:

@@ -77,7 +77,13 @@ STORAGE_MEDIUM& medium(CODEGEN& g, EXPRESSION* expression) {
     case EXPRESSION_KIND::simple_assignment:
       return simple_assignment(g, static_cast<ASSIGNMENT&>(*e));
     case EXPRESSION_KIND::plus_assignment:
-      return plus_assignment(g, static_cast<ASSIGNMENT&>(*e));
+      return combining_assignment(g, static_cast<ASSIGNMENT&>(*e), &STORAGE_MEDIUM::add_assign);
+    case EXPRESSION_KIND::and_assignment:
+      return combining_assignment(g, static_cast<ASSIGNMENT&>(*e), &STORAGE_MEDIUM::and_assign);
+    case EXPRESSION_KIND::or_assignment:
+      return combining_assignment(g, static_cast<ASSIGNMENT&>(*e), &STORAGE_MEDIUM::or_assign);
+    case EXPRESSION_KIND::xor_assignment:
+      return combining_assignment(g, static_cast<ASSIGNMENT&>(*e), &STORAGE_MEDIUM::xor_assign);
     case EXPRESSION_KIND::minus_assignment:
       return minus_assignment(g, static_cast<ASSIGNMENT&>(*e));
     case EXPRESSION_KIND::shift_left_assignment:
@@ -163,6 +169,9 @@ void side_effects(CODEGEN& g, EXPRESSION* expression) {
     case EXPRESSION_KIND::logical_or:
     case EXPRESSION_KIND::simple_assignment:
     case EXPRESSION_KIND::plus_assignment:
+    case EXPRESSION_KIND::and_assignment:
+    case EXPRESSION_KIND::or_assignment:
+    case EXPRESSION_KIND::xor_assignment:
     case EXPRESSION_KIND::minus_assignment:
     case EXPRESSION_KIND::shift_left_assignment:
     case EXPRESSION_KIND::shift_right_assignment:

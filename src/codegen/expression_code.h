@@ -58,7 +58,9 @@ STORAGE_MEDIUM& logical_value(CODEGEN& g, LOGICAL& node, bool is_and);
 bool relational_jump_if(CODEGEN& g, EXPRESSION* e, bool when_true, int32_t& slot);
 // Assignments and the postfix steps; a step as a statement changes the location alone.
 STORAGE_MEDIUM& simple_assignment(CODEGEN& g, ASSIGNMENT& node);
-STORAGE_MEDIUM& plus_assignment(CODEGEN& g, ASSIGNMENT& node);
+// `x += e`, `x &= e`, `x |= e`, `x ^= e`: e into a temporary, combined with x, stored back.
+using COMBINE = void (STORAGE_MEDIUM::*)(CODEGEN&, STORAGE_MEDIUM&);
+STORAGE_MEDIUM& combining_assignment(CODEGEN& g, ASSIGNMENT& node, COMBINE combine);
 STORAGE_MEDIUM& minus_assignment(CODEGEN& g, ASSIGNMENT& node);
 STORAGE_MEDIUM& shift_assignment(CODEGEN& g, SHIFT_ASSIGNMENT& node, bool left);
 STORAGE_MEDIUM& post_step(CODEGEN& g, UNARY& node, int32_t step);

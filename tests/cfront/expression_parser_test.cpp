@@ -56,8 +56,7 @@ TEST_F(EXPRESSION_PARSER, refused_operators_are_refused_once_their_right_operand
     const char* text;
     int column;
   } cases[] = {{"a * b;", 6},      {"a / b;", 6},  {"a % b;", 6},  {"a, b;", 5},
-               {"a ? b : c;", 10}, {"a *= b;", 7}, {"a /= b;", 7}, {"a %= b;", 7},
-               {"a &= b;", 7},     {"a ^= b;", 7}, {"a |= b;", 7}};
+               {"a ? b : c;", 10}, {"a *= b;", 7}, {"a /= b;", 7}, {"a %= b;", 7}};
   for (const auto& refused : cases)
     EXPECT_EQ(refused.column, refused_at(refused.text)) << refused.text;
 }
@@ -73,8 +72,9 @@ TEST_F(EXPRESSION_PARSER, other_refused_constructs_are_refused_where_they_stand)
     EXPECT_EQ(refused.column, refused_at(refused.text)) << refused.text;
 }
 
-// C defines them through other operators, and they are built as those, spanning the operand.
-TEST_F(EXPRESSION_PARSER, prefix_operators_are_built_as_the_operators_that_define_them) {
+// Prefix operators are built as the operators C defines them by, spanning their operand; the
+// bitwise compound assignments are assignments of their own, grouping to the right.
+TEST_F(EXPRESSION_PARSER, prefix_operators_and_bitwise_compound_assignments) {
   auto* negation = as<RELATIONAL_EQ>(parse("!a[1]"));
   ASSERT_NE(nullptr, negation);
   EXPECT_EQ(0, as<DECIMAL_CONSTANT>(negation->right)->value);
@@ -88,6 +88,9 @@ TEST_F(EXPRESSION_PARSER, prefix_operators_are_built_as_the_operators_that_defin
   EXPECT_EQ(1, as<DECIMAL_CONSTANT>(increment->source)->value);
   EXPECT_EQ(3, increment->end_position().column);
   EXPECT_NE(nullptr, as<MINUS_ASSIGNMENT>(parse("--a")));
+  EXPECT_NE(nullptr, as<AND_ASSIGNMENT>(parse("a &= b")));
+  EXPECT_NE(nullptr, as<OR_ASSIGNMENT>(parse("a |= b")));
+  EXPECT_NE(nullptr, as<XOR_ASSIGNMENT>(as<XOR_ASSIGNMENT>(parse("a ^= b ^= c"))->source));
   EXPECT_NE(nullptr, as<UNARY_MINUS>(as<UNARY_MINUS>(parse("- -a"))->operand));
 }
 

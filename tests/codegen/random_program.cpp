@@ -242,7 +242,8 @@ class PRINTER {
     if (s.kind == STATEMENT_KIND::EXPRESSION) return expression(s.expressions[0]);
     if (s.prefix_form)
       return (s.assign == ASSIGN_OP::ADD ? "++" : "--") + expression(s.expressions[0]);
-    static const char* const operators[] = {" = ", " += ", " -= ", " <<= ", " >>= "};
+    static const char* const operators[] = {" = ",  " += ", " -= ", " <<= ",
+                                            " >>= ", " &= ", " |= ", " ^= "};
     return expression(s.expressions[0]) + operators[static_cast<int>(s.assign)] +
            expression(s.expressions[1]);
   }
@@ -614,6 +615,12 @@ class EVALUATOR {
         return write(where, shift(OP::SHIFT_LEFT, old, source));
       case ASSIGN_OP::SHIFT_RIGHT:
         return write(where, shift(OP::SHIFT_RIGHT, old, source));
+      case ASSIGN_OP::AND:
+        return write(where, old & source);
+      case ASSIGN_OP::OR:
+        return write(where, old | source);
+      case ASSIGN_OP::XOR:
+        return write(where, old ^ source);
     }
   }
   void loop_step() {
@@ -1121,7 +1128,7 @@ class GENERATOR {
     return expression(sc, s_.expression_depth, sc.calls);
   }
   void assignment(SCOPE& sc, BLOCK& b) {
-    const ASSIGN_OP op = static_cast<ASSIGN_OP>(weighted({50, 18, 14, 9, 9}));
+    const ASSIGN_OP op = static_cast<ASSIGN_OP>(weighted({50, 18, 14, 9, 9, 5, 5, 5}));
     EXPR target = lvalue(sc);
     EXPR value =
         op == ASSIGN_OP::SHIFT_LEFT || op == ASSIGN_OP::SHIFT_RIGHT ? shift_count(sc) : source(sc);
