@@ -162,6 +162,9 @@ class C_PARSER {
   C_FUNCTION* current_function = nullptr;
   std::vector<COMPOUND*> scopes;  // innermost last
   std::vector<SWITCH*> switches;  // innermost last
+  // What a break or continue would leave, innermost last.
+  enum class JUMP_SCOPE { loop, switch_body };
+  std::vector<JUMP_SCOPE> jump_scopes;
   int conditional_depth = 0;
   int nesting = 0;  // see nesting_limit
 

@@ -25,6 +25,8 @@ enum class STATEMENT_KIND {
   switch_statement,
   label,
   goto_statement,
+  break_statement,
+  continue_statement,
   return_without_expression,
   return_expression,
   asm_call,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "base/error_handler.h"
@@ -140,6 +141,25 @@ void parse_if(C_PARSER& parser, COMPOUND& block) {
   if (parser.match_keyword("else")) statement->else_statement = parse_sub_statement(parser, block);
 }
 
+// What a break or continue inside a loop body or a switch body would leave, while it is read.
+class JUMP_SCOPE_GUARD {
+ public:
+  JUMP_SCOPE_GUARD(C_PARSER& parser, C_PARSER::JUMP_SCOPE scope) : parser_(parser) {
+    parser_.jump_scopes.push_back(scope);
+  }
+  ~JUMP_SCOPE_GUARD() { parser_.jump_scopes.pop_back(); }
+  JUMP_SCOPE_GUARD(const JUMP_SCOPE_GUARD&) = delete;
+  JUMP_SCOPE_GUARD& operator=(const JUMP_SCOPE_GUARD&) = delete;
+
+ private:
+  C_PARSER& parser_;
+};
+
+STATEMENT* parse_loop_body(C_PARSER& parser, COMPOUND& block) {
+  JUMP_SCOPE_GUARD inside(parser, C_PARSER::JUMP_SCOPE::loop);
+  return parse_sub_statement(parser, block);
+}
+
 // switch_statement := "switch" condition statement
 // The body stays in the block, just before the switch, which is open while its body is read.
 void parse_switch(C_PARSER& parser, COMPOUND& block) {
@@ -147,7 +167,10 @@ void parse_switch(C_PARSER& parser, COMPOUND& block) {
   auto* statement = parser.program.make<SWITCH>(&block, position, parse_condition(parser, false));
   const std::size_t before = block.statements.size();
   parser.switches.push_back(statement);
-  parser.parse_statement(block);
+  {
+    JUMP_SCOPE_GUARD inside(parser, C_PARSER::JUMP_SCOPE::switch_body);
+    parser.parse_statement(block);
+  }
   parser.switches.pop_back();
   note_statements_outside_cases(*statement, block, before);
   append(block, statement);
@@ -157,14 +180,14 @@ void parse_switch(C_PARSER& parser, COMPOUND& block) {
 void parse_while(C_PARSER& parser, COMPOUND& block) {
   const POSITION position = parser.token_start();
   auto* statement = parser.program.make<WHILE>(&block, position, parse_condition(parser, true));
-  statement->body = parse_sub_statement(parser, block);
+  statement->body = parse_loop_body(parser, block);
   append(block, statement);
 }
 
 // do_statement := "do" statement "while" "(" required_expression ")" ";"
 void parse_do(C_PARSER& parser, COMPOUND& block) {
   auto* statement = parser.program.make<DO_WHILE>(&block, parser.token_start());
-  statement->body = parse_sub_statement(parser, block);
+  statement->body = parse_loop_body(parser, block);
   if (!parser.match_keyword("while"))
     parser.report(parser.cursor_position(), "Missing \"while\" keyword.");
   statement->condition = parse_condition(parser, true);
@@ -183,7 +206,7 @@ void parse_for(C_PARSER& parser, COMPOUND& block) {
   parser.expect_char(';');
   if (parser.current() != ')') statement->step = parser.parse_expression();
   parser.expect_char(')');
-  statement->body = parse_sub_statement(parser, block);
+  statement->body = parse_loop_body(parser, block);
   append(block, statement);
 }
 
@@ -211,9 +234,19 @@ void parse_return(C_PARSER& parser, COMPOUND& block) {
   append(block, parser.program.make<RETURN_EXPRESSION>(&block, position, semicolon, expression));
 }
 
-// `continue` and `break` have no meaning in this language.
-void refuse(C_PARSER& parser, COMPOUND&) {
-  parser.not_implemented();
+// break_statement := "break" ";"   continue_statement := "continue" ";"   (inside a loop)
+// A break inside a switch is refused: each case already leaves the switch at its end.
+template <class NODE>
+void parse_loop_jump(C_PARSER& parser, COMPOUND& block) {
+  const POSITION position = parser.token_start();
+  const bool is_break = std::is_same_v<NODE, BREAK>;
+  const auto loop = std::find(parser.jump_scopes.rbegin(), parser.jump_scopes.rend(),
+                              C_PARSER::JUMP_SCOPE::loop);
+  if (is_break && !parser.jump_scopes.empty() &&
+      parser.jump_scopes.back() == C_PARSER::JUMP_SCOPE::switch_body)
+    parser.not_implemented();
+  parser.expect_char(';');
+  append(block, parser.program.make<NODE>(&block, position, loop != parser.jump_scopes.rend()));
 }
 
 struct KEYWORD_STATEMENT {
@@ -224,8 +257,8 @@ struct KEYWORD_STATEMENT {
 constexpr KEYWORD_STATEMENT keyword_statements[] = {
     {"case", parse_case},     {"default", parse_default}, {"if", parse_if},
     {"switch", parse_switch}, {"while", parse_while},     {"do", parse_do},
-    {"for", parse_for},       {"goto", parse_goto},       {"continue", refuse},
-    {"break", refuse},        {"return", parse_return},
+    {"for", parse_for},       {"goto", parse_goto},       {"continue", parse_loop_jump<CONTINUE>},
+    {"break", parse_loop_jump<BREAK>},        {"return", parse_return},
 };
 
 // A block, or a statement that begins with its keyword; false when neither begins here.

@@ -121,6 +121,13 @@ void GOTO::check(C_PROGRAM& program) {
   reporter(program).error_at(position, "Label definition not found.");
 }
 
+void LOOP_JUMP::check(C_PROGRAM& program) {
+  if (in_loop) return;
+  reporter(program).error_at(position, kind() == STATEMENT_KIND::break_statement
+                                           ? "This break is not inside a loop."
+                                           : "This continue is not inside a loop.");
+}
+
 void RETURN_WITHOUT_EXPRESSION::check(C_PROGRAM& program) {
   const C_FUNCTION* function = block->owning_function();
   if (function == nullptr || function->return_type == nullptr) return;

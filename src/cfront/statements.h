@@ -129,6 +129,30 @@ class GOTO final : public OF_KIND<STATEMENT, STATEMENT_KIND::goto_statement> {
   LABEL* label = nullptr;  // found by the check
 };
 
+// `break;` leaves the innermost loop, `continue;` goes to its next turn (its step, or its test).
+// One outside every loop is reported by the check.
+class LOOP_JUMP : public STATEMENT {
+ public:
+  void check(C_PROGRAM& program) override;
+
+  POSITION position;
+  bool in_loop;
+
+ protected:
+  LOOP_JUMP(STATEMENT_KIND kind, COMPOUND* block, POSITION position, bool in_loop)
+      : STATEMENT(kind, block), position(position), in_loop(in_loop) {}
+};
+
+class BREAK final : public OF_KIND<LOOP_JUMP, STATEMENT_KIND::break_statement> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
+class CONTINUE final : public OF_KIND<LOOP_JUMP, STATEMENT_KIND::continue_statement> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
 class RETURN_WITHOUT_EXPRESSION final
     : public OF_KIND<STATEMENT, STATEMENT_KIND::return_without_expression> {
  public:

@@ -25,6 +25,7 @@ void CODEGEN::reset() {
   media_valid = false;
   recursion.reset();
   exit_jumps.clear();
+  loops.clear();
   asm_save_area = -1;
   pending_gotos.clear();
   sm.reset();

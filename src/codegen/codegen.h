@@ -76,6 +76,12 @@ class CODEGEN {
   RECURSION_STACK recursion;
   // The jumps that leave the program (exit, a return in main), aimed past the last word.
   std::vector<RJMP*> exit_jumps;
+  // For each loop being generated, innermost last: its breaks and continues, aimed at its end.
+  struct LOOP_JUMPS {
+    std::vector<RJMP*> breaks;
+    std::vector<RJMP*> continues;
+  };
+  std::vector<LOOP_JUMPS> loops;
   // The gotos that reached no label yet.
   std::unordered_map<const LABEL*, std::vector<RJMP*>> pending_gotos;
   const C_FUNCTION* program_main() const;

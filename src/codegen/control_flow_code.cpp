@@ -27,15 +27,31 @@ bool is_always_true(EXPRESSION* condition) {
   return constant != nullptr && constant->value != 0;
 }
 
+void aim_all(CODEGEN& g, const std::vector<RJMP*>& jumps, int32_t target) {
+  for (RJMP* jump : jumps) aim(g, *jump, target);
+}
+
+// A loop's body with its breaks and continues collected, to be aimed once the loop is laid out.
+CODEGEN::LOOP_JUMPS generate_body(CODEGEN& g, STATEMENT* body) {
+  g.loops.emplace_back();
+  generate(g, body);
+  CODEGEN::LOOP_JUMPS jumps = std::move(g.loops.back());
+  g.loops.pop_back();
+  return jumps;
+}
+
 // The loop's test at top (none for a constant true condition), the body, the step, the jump.
+// A continue goes to the step, a break past the loop.
 void generate_loop(CODEGEN& g, EXPRESSION* condition, STATEMENT* body, EXPRESSION* step) {
   const int32_t top = here(g);
   const bool tested = condition != nullptr && !is_always_true(condition);
   const int32_t slot = tested ? jump_if(g, condition, false) : -1;
-  generate(g, body);
+  const CODEGEN::LOOP_JUMPS jumps = generate_body(g, body);
+  aim_all(g, jumps.continues, here(g));
   if (step != nullptr) side_effects(g, step);
   aim(g, g.code.emit<RJMP>(0), top);
   if (tested) g.sm.fill_jump_slots(slot, here(g));
+  aim_all(g, jumps.breaks, here(g));
 }
 
 bool in_main(const CODEGEN& g) {
@@ -71,11 +87,20 @@ void generate_while(CODEGEN& g, WHILE& node) {
   generate_loop(g, node.condition, node.body, nullptr);
 }
 
+// A continue goes to the test, a break past it.
 void generate_do_while(CODEGEN& g, DO_WHILE& node) {
   const int32_t top = here(g);
-  generate(g, node.body);
+  const CODEGEN::LOOP_JUMPS jumps = generate_body(g, node.body);
+  aim_all(g, jumps.continues, here(g));
   const int32_t slot = jump_if(g, node.condition, true);
   g.sm.fill_jump_slots(slot, top);
+  aim_all(g, jumps.breaks, here(g));
+}
+
+void generate_loop_jump(CODEGEN& g, bool is_break) {
+  if (g.loops.empty()) g.internal_error("a break or continue outside a loop");
+  RJMP& jump = g.code.emit<RJMP>(0);
+  (is_break ? g.loops.back().breaks : g.loops.back().continues).push_back(&jump);
 }
 
 void generate_for(CODEGEN& g, FOR& node) {

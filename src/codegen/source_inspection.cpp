@@ -161,6 +161,8 @@ class INSPECTION {
       case STATEMENT_KIND::default_clause:
       case STATEMENT_KIND::label:
       case STATEMENT_KIND::goto_statement:
+      case STATEMENT_KIND::break_statement:
+      case STATEMENT_KIND::continue_statement:
         return;
     }
   }

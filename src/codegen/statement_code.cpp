@@ -103,6 +103,8 @@ bool is_empty(const CODEGEN& g, STATEMENT* statement) {
     case STATEMENT_KIND::switch_statement:
     case STATEMENT_KIND::label:
     case STATEMENT_KIND::goto_statement:
+    case STATEMENT_KIND::break_statement:
+    case STATEMENT_KIND::continue_statement:
     case STATEMENT_KIND::return_without_expression:
     case STATEMENT_KIND::return_expression:
     case STATEMENT_KIND::asm_call:
@@ -137,6 +139,10 @@ void generate(CODEGEN& g, STATEMENT* statement) {
       return generate_switch(g, static_cast<SWITCH&>(*statement));
     case STATEMENT_KIND::goto_statement:
       return generate_goto(g, static_cast<GOTO&>(*statement));
+    case STATEMENT_KIND::break_statement:
+      return generate_loop_jump(g, true);
+    case STATEMENT_KIND::continue_statement:
+      return generate_loop_jump(g, false);
     case STATEMENT_KIND::label:
       return generate_label(g, static_cast<LABEL&>(*statement));
     case STATEMENT_KIND::return_without_expression:

@@ -31,6 +31,8 @@ void generate_do_while(CODEGEN& g, DO_WHILE& node);
 void generate_for(CODEGEN& g, FOR& node);
 void generate_switch(CODEGEN& g, SWITCH& node);
 void generate_goto(CODEGEN& g, GOTO& node);
+// A break (else a continue) of the innermost loop, aimed when the loop is laid out.
+void generate_loop_jump(CODEGEN& g, bool is_break);
 void generate_label(CODEGEN& g, LABEL& node);
 // A return: out of main to the program's end, else back to the caller with the value (if any)
 // in the function's result medium.

@@ -1,0 +1,8 @@
+int x;
+int main(void)
+{
+  if (x)
+    break;
+  continue;
+  x = 1;
+}
