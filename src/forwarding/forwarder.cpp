@@ -80,6 +80,13 @@ class PADDED_LAYOUT {
     insertions_.reserve(initial_room);
   }
 
+  // Back to no insertion, for a new plan of a changed ROM.
+  void reset() {
+    insertions_.clear();
+    last_ = PIPELINE_FACTS{};
+    before_last_ = PIPELINE_FACTS{};
+  }
+
   // Puts NOPs before the original word at index and answers the new index of the first one.
   int32_t add_nops(int32_t index, int count, const POSITION& position) {
     const int32_t first = index + static_cast<int32_t>(insertions_.size());
@@ -226,53 +233,60 @@ int32_t FORWARDER::padding_before(ROM& rom, const PROCESSOR_PARAMETERS& paramete
   return before_index + (to_pad[index] ? 2 : 0);
 }
 
+// The layout of the ROM as it stands: padded, or (unpadded compiled code) only the room the
+// constant pool's addresses were given.
+void FORWARDER::plan(const ROM& rom, PADDED_LAYOUT& layout, const COMPILED_CODE* compiled,
+                     bool pad) {
+  const int32_t size = rom.size();
+  std::vector<bool> to_pad(size, false);
+  for (int32_t target : targets_) mark_target(to_pad, target);
+  if (compiled != nullptr)
+    for (const JUMP_SLOTS& group : compiled->slots) mark_target(to_pad, group.target);
+  if (pad) {
+    const std::vector<bool> resumed =
+        compiled != nullptr ? resumed_words(rom) : std::vector<bool>(size, false);
+    plan_padding(rom, layout, to_pad, resumed, size);
+  } else if (compiled != nullptr && compiled->pool_shift > 0) {
+    layout.add_nops(compiled->pool, compiled->pool_shift, POSITION{});
+  }
+}
+
+// Lengthens the generated branches that the layout leaves out of reach; false when none is.
+bool FORWARDER::lengthen_far_branches(ROM& rom, const PADDED_LAYOUT& layout,
+                                      COMPILED_CODE& compiled) {
+  std::vector<AIMED_BRANCH> aimed, far;
+  for (std::size_t k = 0; k < branches_.size(); ++k) {
+    aimed.push_back({branches_[k], indices_[k], targets_[k]});
+    const int64_t offset =
+        int64_t{layout.new_index(targets_[k])} - layout.placed_index(indices_[k]);
+    if (is_generated(*branches_[k]) && !reaches(*branches_[k], offset)) far.push_back(aimed.back());
+  }
+  if (far.empty()) return false;
+  lengthened_ += static_cast<int>(far.size());
+  lengthen(rom, far, aimed, compiled.long_jump, compiled.slots);
+  return true;
+}
+
 void FORWARDER::run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_CODE* compiled,
                     ERROR_HANDLER* errors) {
   clear();
   const bool pad = compiled == nullptr || compiled->pad;
+  PADDED_LAYOUT layout(parameters);
   for (;;) {
     collect_branches(rom);
-    const int32_t size = rom.size();
-    std::vector<bool> to_pad(size, false);
-    for (int32_t target : targets_) mark_target(to_pad, target);
-    if (compiled != nullptr)
-      for (const JUMP_SLOTS& group : compiled->slots) mark_target(to_pad, group.target);
-    PADDED_LAYOUT layout(parameters);
-    if (pad) {
-      const std::vector<bool> resumed =
-          compiled != nullptr ? resumed_words(rom) : std::vector<bool>(size, false);
-      plan_padding(rom, layout, to_pad, resumed, size);
-    } else if (compiled != nullptr && compiled->pool_shift > 0) {
-      // Unpadded, the code before the pool still makes room for the padding the pool's
-      // addresses were given.
-      layout.add_nops(compiled->pool, compiled->pool_shift, POSITION{});
-    }
-    if (compiled != nullptr) {
-      std::vector<AIMED_BRANCH> aimed, far;
-      for (std::size_t k = 0; k < branches_.size(); ++k) {
-        aimed.push_back({branches_[k], indices_[k], targets_[k]});
-        const int64_t offset =
-            int64_t{layout.new_index(targets_[k])} - layout.placed_index(indices_[k]);
-        if (is_generated(*branches_[k]) && !reaches(*branches_[k], offset))
-          far.push_back(aimed.back());
-      }
-      if (!far.empty()) {
-        lengthened_ += static_cast<int>(far.size());
-        lengthen(rom, far, aimed, compiled->long_jump, compiled->slots);
-        continue;
-      }
-      if (compiled->pool >= 0 &&
-          layout.placed_index(compiled->pool) - compiled->pool != compiled->pool_shift)
-        errors->error_without_position(
-            "Internal Error Message : the constant pool moved away from its addresses.");
-    }
-    for (int32_t& target : targets_) target = layout.new_index(target);
-    if (compiled != nullptr)
-      for (JUMP_SLOTS& group : compiled->slots)
-        group = {layout.placed_index(group.first), layout.new_index(group.target)};
-    rom.insert_all(layout.take_insertions());
-    break;
+    layout.reset();
+    plan(rom, layout, compiled, pad);
+    if (compiled == nullptr || !lengthen_far_branches(rom, layout, *compiled)) break;
   }
+  if (compiled != nullptr && compiled->pool >= 0 &&
+      layout.placed_index(compiled->pool) - compiled->pool != compiled->pool_shift)
+    errors->error_without_position(
+        "Internal Error Message : the constant pool moved away from its addresses.");
+  for (int32_t& target : targets_) target = layout.new_index(target);
+  if (compiled != nullptr)
+    for (JUMP_SLOTS& group : compiled->slots)
+      group = {layout.placed_index(group.first), layout.new_index(group.target)};
+  rom.insert_all(layout.take_insertions());
   for (std::size_t k = 0; k < branches_.size(); ++k) branches_[k]->set_target(targets_[k], rom);
   branches_.clear();  // the ROM may change before the next run
   if (compiled != nullptr) refill_slots(rom, *compiled, *errors);

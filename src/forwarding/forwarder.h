@@ -66,8 +66,10 @@ class FORWARDER {
  private:
   void run(ROM& rom, const PROCESSOR_PARAMETERS& parameters, COMPILED_CODE* compiled,
            ERROR_HANDLER* errors);
+  void plan(const ROM& rom, PADDED_LAYOUT& layout, const COMPILED_CODE* compiled, bool pad);
   void plan_padding(const ROM& rom, PADDED_LAYOUT& layout, const std::vector<bool>& to_pad,
                     const std::vector<bool>& resumed, int32_t end);
+  bool lengthen_far_branches(ROM& rom, const PADDED_LAYOUT& layout, COMPILED_CODE& compiled);
   void clear();
   void collect_branches(ROM& rom);
   void refill_slots(ROM& rom, COMPILED_CODE& compiled, ERROR_HANDLER& errors) const;
