@@ -1,6 +1,6 @@
 /* The everyday C the compiler reads beyond its first subset: // comments, character, binary and
    suffixed constants, hexadecimal and octal macros, ! ~ and prefix ++ --, &= |= ^=, break and
-   continue. Each result is compared with the value worked out by hand; a mismatch counts, and
+   continue, several declarators in one declaration. Each result is compared with the value worked out by hand; a mismatch counts, and
    the count, if not zero, is reported by IEM, so -run ends with status 1.
    Run: build/tavrel -N 8 -run examples/everyday_c.c  (or -N 12, -N 16) */
 #define MASK 0xF0   // a hexadecimal macro
@@ -9,8 +9,8 @@
 #define UMAX _TAVREL_UINT_MAX
 
 int failures;
-unsigned int flags;
-int table[6] = {3, -1, 4, 0, 5, 9};
+unsigned int flags, spare = 7;
+int table[6] = {3, -1, 4, 0, 5, 9}, *cursor;
 
 void check(int got, int expected)
 {
@@ -39,8 +39,7 @@ void literals(void)
 
 void prefix_operators(void)
 {
-  int i = 0;
-  int *p;
+  int i = 0, *p;
   unsigned int u;
   check(!0, 1);
   check(!table[3], 1);
@@ -87,10 +86,7 @@ void bitwise_assignments(void)
 
 void loops(void)
 {
-  int i;
-  int j;
-  int sum = 0;
-  int found = -1;
+  int i, j, sum = 0, found = -1;
   for (i = 0; i < 6; i++)
     if (table[i] == 0) {
       found = i;
@@ -136,6 +132,8 @@ void loops(void)
 
 int main(void)
 {
+  cursor = table + 2;
+  check(*cursor + spare, 11);
   literals();
   prefix_operators();
   bitwise_assignments();

@@ -213,22 +213,34 @@ DECLARATOR* parse_declarator_and_initializer(C_PARSER& parser, C_TYPE* type) {
   return parser.parse_initializer(declarator);
 }
 
-// declaration_end := ";"   (one declarator per declaration: `,` and the rest are refused)
-void parse_declaration_end(C_PARSER& parser, DECLARATOR* declarator) {
-  if (parser.current() != ';') parser.not_implemented();
+void refuse_prototype(DECLARATOR* declarator) {
   if (is_prototype(declarator))
     stop_compiler("a function declaration without a body", declarator->position());
+}
+
+// declaration_end := { "," declarator_and_initializer } ";"
+// Every declarator of the declaration, the first one given, in source order, shares the type.
+std::vector<DECLARATOR*> parse_declaration_end(C_PARSER& parser, C_TYPE* type,
+                                               DECLARATOR* first) {
+  std::vector<DECLARATOR*> declarators{first};
+  for (;;) {
+    if (parser.current() != ',' && parser.current() != ';') parser.not_implemented();
+    refuse_prototype(declarators.back());
+    if (!parser.match_char(',')) break;
+    declarators.push_back(parse_declarator_and_initializer(parser, type));
+  }
   parser.match_char(';');
+  return declarators;
 }
 
 // block_declaration := specifiers ( ";" | declarator_and_initializer declaration_end )
 // A type alone is kept as a nullptr declarator.
-DECLARATOR* parse_block_declaration(C_PARSER& parser) {
+void parse_block_declaration(C_PARSER& parser, std::vector<DECLARATOR*>& declarations) {
   C_TYPE* type = parser.parse_specifiers(nullptr);
-  if (parser.match_char(';')) return nullptr;
-  DECLARATOR* declarator = parse_declarator_and_initializer(parser, type);
-  parse_declaration_end(parser, declarator);
-  return declarator;
+  if (parser.match_char(';')) return declarations.push_back(nullptr);
+  DECLARATOR* first = parse_declarator_and_initializer(parser, type);
+  for (DECLARATOR* declarator : parse_declaration_end(parser, type, first))
+    declarations.push_back(declarator);
 }
 
 // After a block declaration: statements begin at one of their characters or words, or at a
@@ -255,8 +267,8 @@ void C_PARSER::parse_external_declaration() {
   DECLARATOR* declarator = parse_declarator_and_initializer(*this, type);
   // A definition is added to the file's functions by parse_function_definition.
   if (current() == '{') return parse_function_definition(declarator);
-  parse_declaration_end(*this, declarator);
-  if (file != nullptr) file->declarations.push_back(declarator);
+  for (DECLARATOR* each : parse_declaration_end(*this, type, declarator))
+    if (file != nullptr) file->declarations.push_back(each);
 }
 
 // specifiers := { type_specifier }   (storage classes and qualifiers are refused; the last
@@ -338,7 +350,7 @@ DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
 DECLARATION_LIST* C_PARSER::parse_block_declarations() {
   DECLARATION_LIST* list = program.make<DECLARATION_LIST>();
   do {
-    list->declarations.push_back(parse_block_declaration(*this));
+    parse_block_declaration(*this, list->declarations);
   } while (!errors_counted() && more_block_declarations(*this));
   return list;
 }

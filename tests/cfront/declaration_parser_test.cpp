@@ -123,7 +123,7 @@ const REFUSAL refusals[] = {
     {"int a[2] = {{1}, 2};", not_implemented, "{1", true},
     {"int a[2] = {1 2};", "Bad array initializer.", "2}", false},
     {"int a[2][] = 0;", "Only the first brackets of a declarator may be empty.", "[]", false},
-    {"int main(void) { int a, b; }", not_implemented, ",", true},
+    {"int main(void) { int a, b c; }", not_implemented, "c", true},
     {"int main(void) { int x } ", not_implemented, "}", true},
     {"int main(void) { int x; here: x = 1; }", not_implemented, ":", true},
     {"int main(void) { int x; x *= 2; }", not_implemented, "*", true},
