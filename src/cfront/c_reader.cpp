@@ -13,6 +13,7 @@
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
 #include "cfront/constant.h"
+#include "cfront/integer_literal.h"
 
 namespace {
 
@@ -46,14 +47,6 @@ bool is_name_character(char c) {
 
 bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// The value of a hexadecimal digit, or -1.
-int hexadecimal_digit(char c) {
-  if (is_digit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 // The digits of a constant as they accumulate: the 32-bit value wraps, and the flag tells when
@@ -309,23 +302,11 @@ bool C_PARSER::next_word_is(std::string_view word) {
   return found;
 }
 
-// suffix := ( "u" | "U" ) [ "l" | "L" ] | ( "l" | "L" ) [ "u" | "U" ]   (long is the int width)
 // Answers whether the constant is unsigned; `last` moves onto the suffix.
 bool C_PARSER::read_integer_suffix(POSITION& last) {
-  bool is_unsigned = false;
-  bool is_long = false;
-  for (int letters = 0; letters < 2; ++letters) {
-    if ((current_ == 'u' || current_ == 'U') && !is_unsigned) {
-      is_unsigned = true;
-    } else if ((current_ == 'l' || current_ == 'L') && !is_long) {
-      is_long = true;
-    } else {
-      break;
-    }
-    last = cursor_position();
-    next_char();
-  }
-  return is_unsigned;
+  INTEGER_SUFFIX suffix;
+  for (; suffix.take(current_); next_char()) last = cursor_position();
+  return suffix.is_unsigned();
 }
 
 void C_PARSER::make_integer_constant(const POSITION& first, POSITION last, uint32_t value,

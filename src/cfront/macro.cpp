@@ -12,6 +12,7 @@
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
 #include "cfront/constant.h"
+#include "cfront/integer_literal.h"
 
 namespace {
 
@@ -25,11 +26,10 @@ struct WRITTEN_INTEGER {
   bool is_unsigned = false;
 };
 
+// A digit's value; past every base for a character that is no digit.
 int digit_value(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
+  const int digit = hexadecimal_digit(c);
+  return digit < 0 ? 99 : digit;
 }
 
 // The base of the digits at text[i], stepping over "0x" or "0b": a leading 0 is octal, as in C.
@@ -45,19 +45,11 @@ int base_at(const std::string& text, size_t& i) {
   return 10;
 }
 
-// suffix := ( "u" | "U" ) [ "l" | "L" ] | ( "l" | "L" ) [ "u" | "U" ]; answers "unsigned".
+// Steps over the suffix; answers "unsigned".
 bool skip_suffix(const std::string& text, size_t& i) {
-  bool is_unsigned = false, is_long = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if ((c == 'u' || c == 'U') && !is_unsigned)
-      is_unsigned = true;
-    else if ((c == 'l' || c == 'L') && !is_long)
-      is_long = true;
-    else
-      break;
-  }
-  return is_unsigned;
+  INTEGER_SUFFIX suffix;
+  while (i < text.size() && suffix.take(text[i])) ++i;
+  return suffix.is_unsigned();
 }
 
 // integer := { blank } [ "+" | "-" ] literal { blank }, the literal read as C reads it in code:
