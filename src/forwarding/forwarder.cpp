@@ -158,10 +158,6 @@ std::vector<bool> resumed_words(const ROM& rom) {
   return resumed;
 }
 
-bool is_generated(const ASM_BR& branch) {
-  return unwrapped(static_cast<const ASM&>(branch)).generated();
-}
-
 }  // namespace
 
 FORWARDER::FORWARDER() {
@@ -259,7 +255,7 @@ bool FORWARDER::lengthen_far_branches(ROM& rom, const PADDED_LAYOUT& layout,
     aimed.push_back({branches_[k], indices_[k], targets_[k]});
     const int64_t offset =
         int64_t{layout.new_index(targets_[k])} - layout.placed_index(indices_[k]);
-    if (is_generated(*branches_[k]) && !reaches(*branches_[k], offset)) far.push_back(aimed.back());
+    if (branches_[k]->generated() && !reaches(*branches_[k], offset)) far.push_back(aimed.back());
   }
   if (far.empty()) return false;
   lengthened_ += static_cast<int>(far.size());
