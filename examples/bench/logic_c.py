@@ -7,6 +7,8 @@ main compares each function's result with the value worked out here; a wrong one
 execute IEM, so -run ends with status 1."""
 import random
 
+from self_check import print_fail_function, print_main
+
 FUNCTIONS = 76
 STATEMENTS = 60
 TURNS = 3
@@ -58,23 +60,11 @@ def function(n):
     return text, model
 
 
-print("void fail(int failures)")
-print("{")
-print("#asm R6;")
-print("  R6 = failures;")
-print("  asm( IEM R6 );")
-print("#endasm")
-print("}")
+print_fail_function()
 checks = []
 for n in range(FUNCTIONS):
     text, model = function(n)
     print("\n".join(text))
     x, y = rng.randint(0, 60), rng.randint(0, 60)
     checks.append(f"  if (g{n}({x}, {y}) != {model(x, y)}) failures++;")
-print("int main(void)")
-print("{")
-print("  int failures = 0;")
-print("\n".join(checks))
-print("  if (failures != 0)")
-print("    fail(failures);")
-print("}")
+print_main(checks)
