@@ -1,7 +1,7 @@
-/* Multiplication by shift and add, division by shift and subtract: the language has no *, /
-   or %. The numbers are unsigned, so that 62500 (above the largest 16-bit int) compares
-   right. Each result is checked against the value worked out by hand; a mismatch runs IEM.
-   Run with 16-bit registers: build/tavrel -N 16 -run examples/multiply_divide.c */
+/* Multiplication by shift and add, division by shift and subtract, written out in C (the
+   compiler's * / % do the same in routines). The numbers are unsigned, so that 62500 (above
+   the largest 16-bit int) compares right. Each result is checked against the value worked out
+   by hand; a mismatch runs IEM. Run with 16-bit registers: build/tavrel -N 16 -run examples/multiply_divide.c */
 unsigned int product;
 unsigned int square;
 unsigned int quotient;

@@ -1,4 +1,4 @@
-// The assignments `=`, `+=`, `-=`, `<<=` and `>>=`, typed by their target. Only `=` tests the
+// The assignment `=` and the compound assignments, typed by their target. Only `=` tests the
 // types (a source `&x` needs a pointer target; otherwise conformance); each is checked once.
 #pragma once
 
@@ -58,6 +58,23 @@ class OR_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::or_assig
 };
 
 class XOR_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::xor_assignment> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
+// `x *= e`, `x /= e`, `x %= e`: x read, combined with e by the routine, written back.
+class MULTIPLY_ASSIGNMENT final
+    : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::multiply_assignment> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
+class DIVIDE_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::divide_assignment> {
+ public:
+  using OF_KIND::OF_KIND;
+};
+
+class MODULO_ASSIGNMENT final : public OF_KIND<ASSIGNMENT, EXPRESSION_KIND::modulo_assignment> {
  public:
   using OF_KIND::OF_KIND;
 };

@@ -28,11 +28,45 @@ int32_t BINARY_MINUS::fold(int32_t l, int32_t r) const {
   return static_cast<int32_t>(static_cast<uint32_t>(l) - static_cast<uint32_t>(r));
 }
 
+int32_t MULTIPLY::fold(int32_t l, int32_t r) const {
+  return static_cast<int32_t>(static_cast<uint32_t>(l) * static_cast<uint32_t>(r));
+}
+
+// In 64 bits, so that the most negative value divided by -1 wraps instead of trapping.
+int32_t DIVIDE::fold(int32_t l, int32_t r) const {
+  return static_cast<int32_t>(static_cast<int64_t>(l) / r);
+}
+
+int32_t MODULO::fold(int32_t l, int32_t r) const {
+  return static_cast<int32_t>(static_cast<int64_t>(l) % r);
+}
+
+bool DIVIDING::folds(C_PROGRAM& program, int32_t right) {
+  if (right != 0) return true;
+  program.services.error_handler.error_at(position, "Division by zero.");
+  return false;
+}
+
+EXPRESSION* COMMA::simplify(C_PROGRAM& program) {
+  simplify_operand(left, program);
+  simplify_value(right, program);
+  return this;
+}
+
+C_TYPE* COMMA::type_of(C_PROGRAM& program) {
+  return right->type_of(program);
+}
+
+bool COMMA::is_boolean(C_PROGRAM& program) {
+  return right->is_boolean(program);
+}
+
 EXPRESSION* FOLDING::simplify(C_PROGRAM& program) {
   EXPRESSION* simplified_left = simplify_value(left, program);
   EXPRESSION* simplified_right = simplify_value(right, program);
   if (simplified_left == nullptr || simplified_right == nullptr) return this;
   if (!simplified_left->is_constant() || !simplified_right->is_constant()) return this;
+  if (!folds(program, constant_value(simplified_right))) return this;
   auto* folded = program.make<DECIMAL_CONSTANT>(
       simplified_left->position_of(), simplified_right->end_position(),
       fold(constant_value(simplified_left), constant_value(simplified_right)));

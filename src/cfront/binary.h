@@ -28,6 +28,10 @@ class FOLDING : public BINARY {
   using BINARY::BINARY;
   EXPRESSION* simplify(C_PROGRAM& program) override;
   virtual int32_t fold(int32_t left, int32_t right) const = 0;
+
+ protected:
+  // Whether two constants fold; a refusal is reported by the operator.
+  virtual bool folds(C_PROGRAM&, int32_t /*right*/) { return true; }
 };
 
 class BINARY_PLUS final : public OF_KIND<FOLDING, EXPRESSION_KIND::binary_plus> {
@@ -40,6 +44,44 @@ class BINARY_MINUS final : public OF_KIND<FOLDING, EXPRESSION_KIND::binary_minus
  public:
   using OF_KIND::OF_KIND;
   int32_t fold(int32_t l, int32_t r) const override;
+};
+
+// `*`, `/` and `%`, computed by routines of the program; `/` truncates toward zero and `%` has
+// the sign of the dividend, as in C.
+class MULTIPLY final : public OF_KIND<FOLDING, EXPRESSION_KIND::multiply> {
+ public:
+  using OF_KIND::OF_KIND;
+  int32_t fold(int32_t l, int32_t r) const override;
+};
+
+// A constant divided by the constant 0 is refused: the run-time result would be no number.
+class DIVIDING : public FOLDING {
+ public:
+  using FOLDING::FOLDING;
+
+ protected:
+  bool folds(C_PROGRAM& program, int32_t right) override;
+};
+
+class DIVIDE final : public OF_KIND<DIVIDING, EXPRESSION_KIND::divide> {
+ public:
+  using OF_KIND::OF_KIND;
+  int32_t fold(int32_t l, int32_t r) const override;
+};
+
+class MODULO final : public OF_KIND<DIVIDING, EXPRESSION_KIND::modulo> {
+ public:
+  using OF_KIND::OF_KIND;
+  int32_t fold(int32_t l, int32_t r) const override;
+};
+
+// `a, b`: a for its side effects, then b, whose value and type it has.
+class COMMA final : public OF_KIND<BINARY, EXPRESSION_KIND::comma> {
+ public:
+  using OF_KIND::OF_KIND;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+  bool is_boolean(C_PROGRAM& program) override;
 };
 
 class BIT_A_BIT : public FOLDING {

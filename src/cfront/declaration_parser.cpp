@@ -35,7 +35,7 @@ constexpr std::array<std::string_view, 13> statement_words{
 constexpr std::string_view characters_ending_specifiers = "),[*(;";
 constexpr std::string_view characters_after_name_ending_specifiers = "(),;=[";
 constexpr std::string_view characters_ending_declarations = "{}+-&*~!(;#";
-constexpr std::string_view characters_after_name_ending_declarations = ";=([<>+-&|^!";
+constexpr std::string_view characters_after_name_ending_declarations = ";=([<>+-&|^!*/%?,";
 
 bool is_one_of(char c, std::string_view characters) {
   return c != 0 && characters.find(c) != std::string_view::npos;

@@ -13,6 +13,10 @@ class C_TYPE;
 enum class EXPRESSION_KIND {
   binary_plus,
   binary_minus,
+  multiply,
+  divide,
+  modulo,
+  comma,
   basic_and,
   inclusive_or,
   exclusive_or,
@@ -31,12 +35,18 @@ enum class EXPRESSION_KIND {
   unary_minus,
   unary_postfix_plus_plus,
   unary_postfix_minus_minus,
+  cast,
+  size_of,
+  conditional,
   simple_assignment,
   plus_assignment,
   minus_assignment,
   and_assignment,
   or_assignment,
   xor_assignment,
+  multiply_assignment,
+  divide_assignment,
+  modulo_assignment,
   shift_left_assignment,
   shift_right_assignment,
   function_call,
@@ -51,13 +61,17 @@ enum class EXPRESSION_KIND {
 
 // The shape of a kind's node, for the walks that treat every operator of one shape alike (they
 // switch over the shape). A new kind gets its shape here, where a missing one fails the build.
-enum class EXPRESSION_SHAPE { binary, unary, assignment, call, indexing, leaf };
+enum class EXPRESSION_SHAPE { binary, unary, assignment, call, indexing, conditional, leaf };
 
 constexpr EXPRESSION_SHAPE shape_of(EXPRESSION_KIND kind) {
   using enum EXPRESSION_KIND;
   switch (kind) {
     case binary_plus:
     case binary_minus:
+    case multiply:
+    case divide:
+    case modulo:
+    case comma:
     case basic_and:
     case inclusive_or:
     case exclusive_or:
@@ -77,13 +91,20 @@ constexpr EXPRESSION_SHAPE shape_of(EXPRESSION_KIND kind) {
     case unary_minus:
     case unary_postfix_plus_plus:
     case unary_postfix_minus_minus:
+    case cast:
+    case size_of:
       return EXPRESSION_SHAPE::unary;
+    case conditional:
+      return EXPRESSION_SHAPE::conditional;
     case simple_assignment:
     case plus_assignment:
     case minus_assignment:
     case and_assignment:
     case or_assignment:
     case xor_assignment:
+    case multiply_assignment:
+    case divide_assignment:
+    case modulo_assignment:
     case shift_left_assignment:
     case shift_right_assignment:
       return EXPRESSION_SHAPE::assignment;

@@ -15,6 +15,7 @@
 #include "cfront/c_types.h"
 #include "cfront/calls.h"
 #include "cfront/compound.h"
+#include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/relational.h"
@@ -49,9 +50,9 @@ constexpr OPERATOR assignment_operators[] = {
     {">>=", "", "Right hand side of >>= expected.", build<SHIFT_RIGHT_ASSIGNMENT>},
     {"+=", "", "Right hand side of += expected.", build<PLUS_ASSIGNMENT>},
     {"-=", "", "Right hand side of -= expected.", build<MINUS_ASSIGNMENT>},
-    {"*=", "", "Right hand side of *= expected.", nullptr},
-    {"/=", "", "Right hand side of /= expected.", nullptr},
-    {"%=", "", "Right hand side of %= expected.", nullptr},
+    {"*=", "", "Right hand side of *= expected.", build<MULTIPLY_ASSIGNMENT>},
+    {"/=", "", "Right hand side of /= expected.", build<DIVIDE_ASSIGNMENT>},
+    {"%=", "", "Right hand side of %= expected.", build<MODULO_ASSIGNMENT>},
     {"&=", "", "Right hand side of &= expected.", build<AND_ASSIGNMENT>},
     {"^=", "", "Right hand side of ^= expected.", build<XOR_ASSIGNMENT>},
     {"|=", "", "Right hand side of |= expected.", build<OR_ASSIGNMENT>},
@@ -92,9 +93,9 @@ constexpr OPERATOR additive_operators[] = {
 };
 
 constexpr OPERATOR multiplicative_operators[] = {
-    {"*", "=", "Right hand side of * expected.", nullptr},
-    {"/", "=", "Right hand side of / expected.", nullptr},
-    {"%", "=", "Right hand side of % expected.", nullptr},
+    {"*", "=", "Right hand side of * expected.", build<MULTIPLY>},
+    {"/", "=", "Right hand side of / expected.", build<DIVIDE>},
+    {"%", "=", "Right hand side of % expected.", build<MODULO>},
 };
 
 bool is_digit(char c) {
@@ -162,6 +163,26 @@ EXPRESSION* parse_binary_level(C_PARSER& parser, std::span<const OPERATOR> opera
   return left;
 }
 
+// The words a type name may begin with (the refused ones are refused by the specifiers).
+constexpr std::string_view type_name_words[] = {
+    "void",  "char",   "short",    "int",   "long",   "signed", "unsigned",
+    "const", "volatile", "float", "double", "struct", "union",  "enum"};
+
+bool at_type_name(C_PARSER& parser) {
+  for (std::string_view word : type_name_words)
+    if (parser.next_word_is(word)) return true;
+  return false;
+}
+
+// type-name := specifiers { "*" } ")"   (after the "(" of a cast or of sizeof)
+C_TYPE* parse_type_name(C_PARSER& parser) {
+  C_TYPE* type = parser.parse_specifiers(nullptr);
+  while (parser.match_char('*'))
+    type = parser.program.make<POINTER_TYPE>(parser.token_start(), type);
+  parser.expect_char(')');
+  return type;
+}
+
 // What follows `(` starts an expression, not a cast: a digit, one of - + * & ~ ! (, the word
 // sizeof, or a name (no name is a type name: typedef is refused).
 bool starts_parenthesised_expression(C_PARSER& parser) {
@@ -176,8 +197,18 @@ bool starts_parenthesised_expression(C_PARSER& parser) {
   return name;
 }
 
-// parenthesised := "(" expression ")" postfix   (after the "(")
+// cast := "(" type-name unary   (after the "(", at the type name)
+EXPRESSION* parse_cast(C_PARSER& parser, POSITION open_parenthesis) {
+  C_TYPE* type = parse_type_name(parser);
+  EXPRESSION* operand = parser.parse_unary();
+  if (operand == nullptr) return nullptr;
+  return parser.bounded(parser.program.make<CAST>(open_parenthesis, operand, type), operand);
+}
+
+// parenthesised := "(" expression ")" postfix | cast   (after the "(")
 EXPRESSION* parse_parenthesised(C_PARSER& parser) {
+  const POSITION open_parenthesis = parser.token_start();
+  if (at_type_name(parser)) return parse_cast(parser, open_parenthesis);
   if (!starts_parenthesised_expression(parser)) parser.not_implemented();
   EXPRESSION* inner = parser.parse_expression();
   parser.expect_char(')');
@@ -193,9 +224,22 @@ EXPRESSION* parse_prefix(C_PARSER& parser) {
                             : parser.bounded(parser.program.make<NODE>(at, operand), operand);
 }
 
-// The prefix forms refused as soon as they are seen: + sizeof.
-bool at_refused_prefix(C_PARSER& parser) {
-  return parser.current() == '+' || parser.next_word_is("sizeof");
+// sizeof := "sizeof" ( "(" type-name | unary )   (after the word). A type's size is known
+// now: every scalar and pointer takes one word.
+EXPRESSION* parse_sizeof(C_PARSER& parser) {
+  const POSITION at = parser.token_start();
+  const int line = parser.line();
+  const int column = parser.column();
+  if (parser.match_char('(') && at_type_name(parser)) {
+    C_TYPE* type = parse_type_name(parser);
+    const POSITION end = parser.cursor_position().shifted(-1);
+    if (type->is_void()) parser.report(at, "sizeof of void.");
+    return parser.program.make<DECIMAL_CONSTANT>(at, end, 1);
+  }
+  parser.set_cursor(line, column);
+  EXPRESSION* operand = parser.parse_unary();
+  if (operand == nullptr) return nullptr;
+  return parser.bounded(parser.program.make<SIZE_OF>(at, operand), operand);
 }
 
 // The prefix operators C defines through others, built as those: `!a` is `a == 0`, `~a` is
@@ -298,12 +342,19 @@ EXPRESSION* bind_global(C_PARSER& parser, NAME* name) {
 
 }  // namespace
 
-// expression := assignment [ "," assignment ]   (the comma is refused)
+// expression := assignment { "," assignment }
 EXPRESSION* C_PARSER::parse_expression() {
   EXPRESSION* expression = parse_assignment();
-  if (expression == nullptr || !match_char(',')) return expression;
-  if (parse_assignment() == nullptr) report(cursor_position(), "After colon expected expression.");
-  not_implemented();
+  while (expression != nullptr && match_char(',')) {
+    const POSITION comma = token_start();
+    EXPRESSION* next = parse_assignment();
+    if (next == nullptr) {
+      report(cursor_position(), "After colon expected expression.");
+      return expression;
+    }
+    expression = bounded(program.make<COMMA>(comma, expression, next), expression, next);
+  }
+  return expression;
 }
 
 EXPRESSION* C_PARSER::parse_required_expression() {
@@ -328,15 +379,20 @@ EXPRESSION* C_PARSER::parse_assignment() {
   return apply_operator(*this, *found, at, target, parse_assignment());
 }
 
-// conditional := logical-or [ "?" expression ":" conditional ]   (the "?:" is refused)
+// conditional := logical-or [ "?" expression ":" conditional ]
 EXPRESSION* C_PARSER::parse_conditional() {
   EXPRESSION* condition = parse_logical_or();
   if (condition == nullptr || !match_char('?')) return condition;
-  parse_expression();
+  const POSITION question = token_start();
+  NESTED nested(*this);
+  EXPRESSION* if_true = parse_required_expression();
   expect_char(':');
-  if (parse_conditional() == nullptr)
-    report(cursor_position(), "Else part expression of ?: expected.");
-  not_implemented();
+  EXPRESSION* if_false = parse_conditional();
+  if (if_false == nullptr) report(cursor_position(), "Else part expression of ?: expected.");
+  if (if_true == nullptr || if_false == nullptr) return condition;
+  CONDITIONAL* node = program.make<CONDITIONAL>(question, condition, if_true, if_false);
+  const EXPRESSION* deeper = condition->depth > if_true->depth ? condition : if_true;
+  return bounded(node, deeper, if_false);
 }
 
 // logical-or := logical-and { "||" logical-and }
@@ -384,14 +440,15 @@ EXPRESSION* C_PARSER::parse_additive() {
   return parse_binary_level(*this, additive_operators, &C_PARSER::parse_multiplicative);
 }
 
-// multiplicative := unary { ( "*" | "/" | "%" ) unary }   (all three are refused)
+// multiplicative := unary { ( "*" | "/" | "%" ) unary }
 EXPRESSION* C_PARSER::parse_multiplicative() {
   return parse_binary_level(*this, multiplicative_operators, &C_PARSER::parse_unary);
 }
 
-// unary := identifier postfix | constant postfix | character postfix
-//        | ( "&" | "*" | "-" | "!" | "~" | "++" | "--" ) unary | "(" expression ")" postfix
-// Refused: unary +, sizeof, casts and every other primary (strings).
+// unary := identifier postfix | constant postfix | character postfix | sizeof
+//        | ( "&" | "*" | "-" | "+" | "!" | "~" | "++" | "--" ) unary
+//        | "(" expression ")" postfix | cast
+// Refused: every other primary (strings).
 EXPRESSION* C_PARSER::parse_unary() {
   NESTED nested(*this);
   if (read_identifier()) return parse_postfix(bind_name(make_name()));
@@ -399,7 +456,8 @@ EXPRESSION* C_PARSER::parse_unary() {
     return parse_postfix(last_constant());
   if (match_two('+', '+')) return parse_rewritten_prefix<PLUS_ASSIGNMENT>(*this, 1);
   if (match_two('-', '-')) return parse_rewritten_prefix<MINUS_ASSIGNMENT>(*this, 1);
-  if (at_refused_prefix(*this)) not_implemented();
+  if (match_keyword("sizeof")) return parse_sizeof(*this);
+  if (match_char('+')) return parse_prefix<CAST>(*this);
   if (match_char('!'))
     return parse_rewritten_prefix<RELATIONAL_EQ>(*this, 0);
   if (match_char('~')) return parse_rewritten_prefix<EXCLUSIVE_OR>(*this, -1);

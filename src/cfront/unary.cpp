@@ -11,6 +11,8 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
+#include "cfront/variables.h"
+#include "machine/processor_parameters.h"
 
 namespace {
 
@@ -77,4 +79,73 @@ EXPRESSION* UNARY_POSTFIX_MINUS_MINUS::simplify(C_PROGRAM& program) {
 
 C_TYPE* UNARY_POSTFIX_MINUS_MINUS::type_of(C_PROGRAM& program) {
   return operand->type_of(program);
+}
+
+namespace {
+
+// The value brought to n bits: unsigned types (and pointers) keep the low bits, the others
+// read them as a signed number.
+int32_t reduced_to_width(int32_t value, int n, const C_TYPE& type) {
+  const auto low = static_cast<uint32_t>(value) & static_cast<uint32_t>(uint_max(n));
+  const bool is_signed = type.kind() == TYPE_KIND::char_type || type.kind() == TYPE_KIND::int_type;
+  const uint32_t sign = uint32_t{1} << (n - 1);
+  return is_signed ? static_cast<int32_t>((low ^ sign) - sign) : static_cast<int32_t>(low);
+}
+
+// The variable an operand names, through a name bound late; nullptr for any other operand.
+VARIABLE* named_variable(EXPRESSION* operand, C_PROGRAM& program) {
+  if (auto* name = kind_cast<NAME>(operand)) {
+    name->type_of(program);  // binds it
+    operand = name->resolution;
+  }
+  if (auto* local = kind_cast<LOCAL_VARIABLE>(operand)) return local;
+  if (auto* global = kind_cast<GLOBAL_VARIABLE>(operand)) return global;
+  return nullptr;
+}
+
+int32_t words_of(DECLARATOR* declarator, C_PROGRAM& program) {
+  auto* array = kind_cast<ARRAY_TYPE>(declarator);
+  if (array == nullptr) return 1;
+  array->check(program);
+  const int32_t count = array->size == nullptr ? 0 : array->size->value;
+  return count * words_of(array->element, program);
+}
+
+}  // namespace
+
+EXPRESSION* CAST::simplify(C_PROGRAM& program) {
+  if (type != nullptr && type->is_void()) {
+    simplify_operand(operand, program);
+    return this;
+  }
+  EXPRESSION* simplified = simplify_value(operand, program);
+  if (simplified == nullptr || !simplified->is_constant()) return this;
+  if (type == nullptr) return simplified;
+  const int32_t value = static_cast<DECIMAL_CONSTANT*>(simplified)->value;
+  auto* constant = program.make<DECIMAL_CONSTANT>(
+      position, simplified->end_position(), reduced_to_width(value, program.data_size(), *type));
+  constant->simplify(program);
+  constant->type = type;
+  return constant;
+}
+
+C_TYPE* CAST::type_of(C_PROGRAM& program) {
+  return type != nullptr ? type : operand->type_of(program);
+}
+
+EXPRESSION* SIZE_OF::simplify(C_PROGRAM& program) {
+  int32_t words = 1;
+  if (VARIABLE* variable = named_variable(operand, program)) {
+    words = words_of(variable->declarator->declared(), program);
+  } else if (EXPRESSION* simplified = simplify_operand(operand, program)) {
+    const C_TYPE* type = simplified->type_of(program);
+    if (type != nullptr && type->is_void())
+      program.services.error_handler.error_at(position, "sizeof of void.");
+  }
+  auto* size = program.make<DECIMAL_CONSTANT>(position, operand->end_position(), words);
+  return size->simplify(program);
+}
+
+C_TYPE* SIZE_OF::type_of(C_PROGRAM& program) {
+  return program.make<INT_TYPE>(position);
 }

@@ -1,4 +1,5 @@
-// The unary operators: address-of, indirection, negation and the postfix increments.
+// The unary operators: address-of, indirection, negation, the postfix increments, casts and
+// sizeof.
 #pragma once
 
 #include "cfront/expression.h"
@@ -55,4 +56,26 @@ class UNARY_POSTFIX_MINUS_MINUS final
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
   POSITION end_position() const override { return position.shifted(1); }
+};
+
+// `(type) e`, and `+e` as a cast to e's own type. Every scalar and pointer type fills one word,
+// so a cast changes the type alone; a constant is brought to the width, signed or not as the
+// type says.
+class CAST final : public OF_KIND<UNARY, EXPRESSION_KIND::cast> {
+ public:
+  CAST(POSITION position, EXPRESSION* operand, C_TYPE* type = nullptr)
+      : OF_KIND(position, operand), type(type) {}
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
+
+  C_TYPE* type;  // none for unary +
+};
+
+// `sizeof e`, in words: an array's element count times its element's size, one for any other
+// value. It becomes that constant; e is never evaluated.
+class SIZE_OF final : public OF_KIND<UNARY, EXPRESSION_KIND::size_of> {
+ public:
+  using OF_KIND::OF_KIND;
+  EXPRESSION* simplify(C_PROGRAM& program) override;
+  C_TYPE* type_of(C_PROGRAM& program) override;
 };

@@ -12,6 +12,7 @@
 #include "cfront/c_function.h"
 #include "cfront/c_program.h"
 #include "cfront/calls.h"
+#include "cfront/conditional.h"
 #include "cfront/unary.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
@@ -41,6 +42,11 @@ bool contains_call(CODEGEN& g, EXPRESSION* expression) {
     case EXPRESSION_SHAPE::indexing: {
       auto& usage = static_cast<POINTER_USAGE&>(*e);
       return contains_call(g, usage.base) || contains_call(g, usage.index);
+    }
+    case EXPRESSION_SHAPE::conditional: {
+      auto& conditional = static_cast<CONDITIONAL&>(*e);
+      return contains_call(g, conditional.condition) || contains_call(g, conditional.if_true) ||
+             contains_call(g, conditional.if_false);
     }
     case EXPRESSION_SHAPE::leaf:
       return false;

@@ -30,6 +30,7 @@ void CODEGEN::reset() {
   pending_gotos.clear();
   sm.reset();
   pool.reset();
+  routines.reset();
   code.position = POSITION{};
   for (int n = 0; n < REGISTER_POOL::capacity; ++n)
     register_media_.push_back(&make<REGISTER_SM>(machine.registers.at(n)));

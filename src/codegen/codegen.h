@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "codegen/arithmetic_routines.h"
 #include "codegen/constant_pool.h"
 #include "codegen/emitter.h"
 #include "codegen/function_code.h"
@@ -65,6 +66,7 @@ class CODEGEN {
   REGISTER_ROLES roles;
   SM_MANAGER sm{*this};
   CONSTANT_POOL pool;
+  ARITHMETIC_ROUTINES routines;
 
   // Media of variables (keyed by their storage declarator) and of parameters (keyed by their
   // argument declaration); the code of each function.

@@ -8,6 +8,7 @@
 #include "cfront/binary.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
+#include "cfront/conditional.h"
 #include "cfront/relational.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
@@ -33,22 +34,36 @@ bool is_unsigned_type(CODEGEN& g, const C_TYPE* type) {
   g.internal_error("a type of an unknown kind");
 }
 
-// An unsigned operand, looking through + - & | ^.
+}  // namespace
+
+// Looking through the arithmetic and bitwise operators, `?:` and the comma.
 bool is_unsigned_operand(CODEGEN& g, EXPRESSION* operand) {
   EXPRESSION* e = resolved(operand);
   switch (e->kind()) {
     case EXPRESSION_KIND::binary_plus:
     case EXPRESSION_KIND::binary_minus:
+    case EXPRESSION_KIND::multiply:
+    case EXPRESSION_KIND::divide:
+    case EXPRESSION_KIND::modulo:
     case EXPRESSION_KIND::basic_and:
     case EXPRESSION_KIND::inclusive_or:
     case EXPRESSION_KIND::exclusive_or: {
       auto& binary = static_cast<BINARY&>(*e);
       return is_unsigned_operand(g, binary.left) || is_unsigned_operand(g, binary.right);
     }
+    case EXPRESSION_KIND::comma:
+      return is_unsigned_operand(g, static_cast<BINARY&>(*e).right);
+    case EXPRESSION_KIND::conditional: {
+      auto& conditional = static_cast<CONDITIONAL&>(*e);
+      return is_unsigned_operand(g, conditional.if_true) ||
+             is_unsigned_operand(g, conditional.if_false);
+    }
     default:  // every other operand has its own type
       return is_unsigned_type(g, e->type_of(g.program));
   }
 }
+
+namespace {
 
 bool is_pointer(CODEGEN& g, EXPRESSION* operand) {
   return kind_cast<POINTER_TYPE>(resolved(operand)->type_of(g.program)) != nullptr;
@@ -103,9 +118,19 @@ std::optional<RELATION_ROW> relation_row(CODEGEN& g, EXPRESSION_KIND kind) {
     case EXPRESSION_KIND::and_assignment:
     case EXPRESSION_KIND::or_assignment:
     case EXPRESSION_KIND::xor_assignment:
+    case EXPRESSION_KIND::multiply_assignment:
+    case EXPRESSION_KIND::divide_assignment:
+    case EXPRESSION_KIND::modulo_assignment:
     case EXPRESSION_KIND::minus_assignment:
     case EXPRESSION_KIND::shift_left_assignment:
     case EXPRESSION_KIND::shift_right_assignment:
+    case EXPRESSION_KIND::multiply:
+    case EXPRESSION_KIND::divide:
+    case EXPRESSION_KIND::modulo:
+    case EXPRESSION_KIND::comma:
+    case EXPRESSION_KIND::cast:
+    case EXPRESSION_KIND::size_of:
+    case EXPRESSION_KIND::conditional:
     case EXPRESSION_KIND::function_call:
     case EXPRESSION_KIND::pointer_usage:
     case EXPRESSION_KIND::decimal_constant:

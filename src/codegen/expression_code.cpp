@@ -7,6 +7,7 @@
 #include "cfront/binary.h"
 #include "cfront/c_name.h"
 #include "cfront/calls.h"
+#include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/relational.h"
 #include "cfront/unary.h"
@@ -47,6 +48,19 @@ STORAGE_MEDIUM& medium(CODEGEN& g, EXPRESSION* expression) {
       return sum(g, static_cast<BINARY&>(*e));
     case EXPRESSION_KIND::binary_minus:
       return combination(g, static_cast<BINARY&>(*e), &STORAGE_MEDIUM::subtract_assign);
+    case EXPRESSION_KIND::multiply:
+      return multiplicative_value(g, static_cast<BINARY&>(*e), MULTIPLICATIVE_OPERATION::multiply);
+    case EXPRESSION_KIND::divide:
+      return multiplicative_value(g, static_cast<BINARY&>(*e), MULTIPLICATIVE_OPERATION::divide);
+    case EXPRESSION_KIND::modulo:
+      return multiplicative_value(g, static_cast<BINARY&>(*e), MULTIPLICATIVE_OPERATION::modulo);
+    case EXPRESSION_KIND::comma:
+      side_effects(g, static_cast<BINARY&>(*e).left);
+      return medium(g, static_cast<BINARY&>(*e).right);
+    case EXPRESSION_KIND::cast:
+      return medium(g, static_cast<UNARY&>(*e).operand);
+    case EXPRESSION_KIND::conditional:
+      return conditional_value(g, static_cast<CONDITIONAL&>(*e));
     case EXPRESSION_KIND::basic_and:
       return combination(g, static_cast<BINARY&>(*e), &STORAGE_MEDIUM::and_assign);
     case EXPRESSION_KIND::inclusive_or:
@@ -86,6 +100,15 @@ STORAGE_MEDIUM& medium(CODEGEN& g, EXPRESSION* expression) {
       return combining_assignment(g, static_cast<ASSIGNMENT&>(*e), &STORAGE_MEDIUM::xor_assign);
     case EXPRESSION_KIND::minus_assignment:
       return minus_assignment(g, static_cast<ASSIGNMENT&>(*e));
+    case EXPRESSION_KIND::multiply_assignment:
+      return multiplicative_assignment(g, static_cast<ASSIGNMENT&>(*e),
+                                       MULTIPLICATIVE_OPERATION::multiply);
+    case EXPRESSION_KIND::divide_assignment:
+      return multiplicative_assignment(g, static_cast<ASSIGNMENT&>(*e),
+                                       MULTIPLICATIVE_OPERATION::divide);
+    case EXPRESSION_KIND::modulo_assignment:
+      return multiplicative_assignment(g, static_cast<ASSIGNMENT&>(*e),
+                                       MULTIPLICATIVE_OPERATION::modulo);
     case EXPRESSION_KIND::shift_left_assignment:
       return shift_assignment(g, static_cast<SHIFT_ASSIGNMENT&>(*e), true);
     case EXPRESSION_KIND::shift_right_assignment:
@@ -96,6 +119,7 @@ STORAGE_MEDIUM& medium(CODEGEN& g, EXPRESSION* expression) {
       return post_step(g, static_cast<UNARY&>(*e), -1);
     case EXPRESSION_KIND::function_call:
       return call_value_medium(g, static_cast<FUNCTION_CALL&>(*e));
+    case EXPRESSION_KIND::size_of:  // a constant once simplified
     case EXPRESSION_KIND::name:
       break;
   }
@@ -142,6 +166,10 @@ void side_effects(CODEGEN& g, EXPRESSION* expression) {
       return;
     case EXPRESSION_KIND::binary_plus:
     case EXPRESSION_KIND::binary_minus:
+    case EXPRESSION_KIND::multiply:
+    case EXPRESSION_KIND::divide:
+    case EXPRESSION_KIND::modulo:
+    case EXPRESSION_KIND::comma:
     case EXPRESSION_KIND::basic_and:
     case EXPRESSION_KIND::inclusive_or:
     case EXPRESSION_KIND::exclusive_or:
@@ -157,7 +185,10 @@ void side_effects(CODEGEN& g, EXPRESSION* expression) {
     case EXPRESSION_KIND::unary_and:
     case EXPRESSION_KIND::unary_minus:
     case EXPRESSION_KIND::unary_star:
+    case EXPRESSION_KIND::cast:
       return side_effects(g, static_cast<UNARY&>(*e).operand);
+    case EXPRESSION_KIND::conditional:
+      return conditional_side_effects(g, static_cast<CONDITIONAL&>(*e));
     case EXPRESSION_KIND::unary_postfix_plus_plus:
       return step_in_place(g, static_cast<UNARY&>(*e), 1);
     case EXPRESSION_KIND::unary_postfix_minus_minus:
@@ -172,11 +203,15 @@ void side_effects(CODEGEN& g, EXPRESSION* expression) {
     case EXPRESSION_KIND::and_assignment:
     case EXPRESSION_KIND::or_assignment:
     case EXPRESSION_KIND::xor_assignment:
+    case EXPRESSION_KIND::multiply_assignment:
+    case EXPRESSION_KIND::divide_assignment:
+    case EXPRESSION_KIND::modulo_assignment:
     case EXPRESSION_KIND::minus_assignment:
     case EXPRESSION_KIND::shift_left_assignment:
     case EXPRESSION_KIND::shift_right_assignment:
     case EXPRESSION_KIND::pointer_usage:
       return medium(g, e).release(g);
+    case EXPRESSION_KIND::size_of:
     case EXPRESSION_KIND::name:
       break;
   }

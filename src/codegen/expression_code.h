@@ -7,6 +7,8 @@
 
 class ASSIGNMENT;
 class BINARY;
+class CAST;
+class CONDITIONAL;
 class CODEGEN;
 class EXPRESSION;
 class FUNCTION_CALL;
@@ -69,6 +71,17 @@ void step_in_place(CODEGEN& g, UNARY& node, int32_t step);
 // DEV_NULL_SM), as `x = f();` and `return f();` use it.
 STORAGE_MEDIUM& call_value_medium(CODEGEN& g, FUNCTION_CALL& call);
 STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call);
+
+// `*`, `/`, `%` and their assignments, through the arithmetic routines.
+enum class MULTIPLICATIVE_OPERATION { multiply, divide, modulo };
+STORAGE_MEDIUM& multiplicative_value(CODEGEN& g, BINARY& node, MULTIPLICATIVE_OPERATION operation);
+STORAGE_MEDIUM& multiplicative_assignment(CODEGEN& g, ASSIGNMENT& node,
+                                          MULTIPLICATIVE_OPERATION operation);
+// `c ? a : b`: its value in a temporary; as a statement, only the chosen operand's side effects.
+STORAGE_MEDIUM& conditional_value(CODEGEN& g, CONDITIONAL& node);
+void conditional_side_effects(CODEGEN& g, CONDITIONAL& node);
+// Whether C's usual conversions make an operation on the operand unsigned.
+bool is_unsigned_operand(CODEGEN& g, EXPRESSION* operand);
 
 // value shifted one place at a time while counter counts down to 0; releases counter.
 void emit_shift_loop(CODEGEN& g, STORAGE_MEDIUM& value, STORAGE_MEDIUM& counter, bool left);

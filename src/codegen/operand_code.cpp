@@ -120,6 +120,16 @@ STORAGE_MEDIUM& location(CODEGEN& g, EXPRESSION* lvalue) {
     case EXPRESSION_KIND::and_assignment:
     case EXPRESSION_KIND::or_assignment:
     case EXPRESSION_KIND::xor_assignment:
+    case EXPRESSION_KIND::multiply_assignment:
+    case EXPRESSION_KIND::divide_assignment:
+    case EXPRESSION_KIND::modulo_assignment:
+    case EXPRESSION_KIND::multiply:
+    case EXPRESSION_KIND::divide:
+    case EXPRESSION_KIND::modulo:
+    case EXPRESSION_KIND::comma:
+    case EXPRESSION_KIND::cast:
+    case EXPRESSION_KIND::size_of:
+    case EXPRESSION_KIND::conditional:
     case EXPRESSION_KIND::minus_assignment:
     case EXPRESSION_KIND::shift_left_assignment:
     case EXPRESSION_KIND::shift_right_assignment:

@@ -1,6 +1,6 @@
 // Stage (4): the recursion stack's start slots when the program recurses, the globals'
 // initialisation from the last to the first, main's body, a jump past the other functions,
-// then their code from the last live one to the second. Every jump that leaves the program
+// then their code from the last live one to the second, then the arithmetic routines called. Every jump that leaves the program
 // lands one past its last word.
 #include "codegen/program_layout.h"
 
@@ -61,8 +61,10 @@ void generate_program(CODEGEN& g) {
   g.current_function = &main;
   generate(g, main.body);
   const std::vector<C_FUNCTION*>& live = g.program.live;
-  RJMP* past_functions = live.size() > 1 ? &g.code.emit<RJMP>(0) : nullptr;
+  const bool code_follows = live.size() > 1 || g.routines.any_called();
+  RJMP* past_functions = code_follows ? &g.code.emit<RJMP>(0) : nullptr;
   for (std::size_t k = live.size(); k-- > 1;) generate_function(g, *live[k]);
+  g.routines.lay_out(g);
   const int32_t end = g.code.here();
   if (past_functions != nullptr) past_functions->set_target(end, g.code.rom());
   for (RJMP* exit : g.exit_jumps) exit->set_target(end, g.code.rom());

@@ -13,6 +13,7 @@
 #include "cfront/c_function.h"
 #include "cfront/c_program.h"
 #include "cfront/calls.h"
+#include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/macro.h"
@@ -339,6 +340,11 @@ class INSPECTION {
         return sides(static_cast<BINARY&>(*e).left, static_cast<BINARY&>(*e).right);
       case EXPRESSION_SHAPE::unary:
         return expression(static_cast<UNARY&>(*e).operand);
+      case EXPRESSION_SHAPE::conditional: {
+        auto& conditional = static_cast<CONDITIONAL&>(*e);
+        expression(conditional.condition);
+        return sides(conditional.if_true, conditional.if_false);
+      }
     }
   }
 

@@ -189,6 +189,12 @@ void FORWARDER::forward(MACHINE& machine, COMPILED_CODE code) {
   run(machine.rom, machine.parameters, &code, &machine.error_handler);
 }
 
+// The targets of the branches collected, but for those whose landing was scheduled.
+void FORWARDER::mark_branch_targets(std::vector<bool>& to_pad) const {
+  for (std::size_t k = 0; k < targets_.size(); ++k)
+    if (!branches_[k]->scheduled_target()) mark_target(to_pad, targets_[k]);
+}
+
 // The padding of the words before `end`, with the marks of the words to pad and of the words a
 // return resumes.
 void FORWARDER::plan_padding(const ROM& rom, PADDED_LAYOUT& layout, const std::vector<bool>& to_pad,
@@ -219,7 +225,7 @@ int32_t FORWARDER::padding_before(ROM& rom, const PROCESSOR_PARAMETERS& paramete
   collect_branches(rom);
   // Room past the index, so that a branch to it counts as a target inside the code.
   std::vector<bool> to_pad(std::max(rom.size(), index) + 2, false);
-  for (int32_t target : targets_) mark_target(to_pad, target);
+  mark_branch_targets(to_pad);
   std::vector<bool> resumed = resumed_words(rom);
   resumed.resize(to_pad.size(), false);
   PADDED_LAYOUT layout(parameters);
@@ -235,7 +241,7 @@ void FORWARDER::plan(const ROM& rom, PADDED_LAYOUT& layout, const COMPILED_CODE*
                      bool pad) {
   const int32_t size = rom.size();
   std::vector<bool> to_pad(size, false);
-  for (int32_t target : targets_) mark_target(to_pad, target);
+  mark_branch_targets(to_pad);
   if (compiled != nullptr)
     for (const JUMP_SLOTS& group : compiled->slots) mark_target(to_pad, group.target);
   if (pad) {

@@ -72,6 +72,7 @@ class FORWARDER {
   bool lengthen_far_branches(ROM& rom, const PADDED_LAYOUT& layout, COMPILED_CODE& compiled);
   void clear();
   void collect_branches(ROM& rom);
+  void mark_branch_targets(std::vector<bool>& to_pad) const;
   void refill_slots(ROM& rom, COMPILED_CODE& compiled, ERROR_HANDLER& errors) const;
 
   std::vector<int32_t> targets_;

@@ -58,6 +58,10 @@ class ASM {
   // reach, and an indirect branch aims at jump slots the build refills when padding moves code.
   bool generated() const { return generated_; }
   void mark_generated() { generated_ = true; }
+  // A generated branch whose landing the compiler scheduled for both ways in (fallen into and
+  // branched to): padding its target would only cost periods.
+  bool scheduled_target() const { return scheduled_target_; }
+  void mark_scheduled_target() { scheduled_target_ = true; }
 
   // A wrapper (a breakpoint) answers the object it stands for; plain instructions answer nothing.
   virtual const ASM* wrapped() const { return nullptr; }
@@ -75,4 +79,5 @@ class ASM {
   int32_t rom_index_ = -1;
   bool takes_line_breakpoint_ = true;
   bool generated_ = false;
+  bool scheduled_target_ = false;
 };

@@ -12,6 +12,7 @@
 #include "cfront/c_parser.h"
 #include "cfront/c_stops.h"
 #include "cfront/calls.h"
+#include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/relational.h"
 #include "cfront/unary.h"
@@ -51,21 +52,34 @@ NODE* as(EXPRESSION* expression) {
   return dynamic_cast<NODE*>(expression);
 }
 
-TEST_F(EXPRESSION_PARSER, refused_operators_are_refused_once_their_right_operand_is_read) {
-  const struct {
-    const char* text;
-    int column;
-  } cases[] = {{"a * b;", 6},      {"a / b;", 6},  {"a % b;", 6},  {"a, b;", 5},
-               {"a ? b : c;", 10}, {"a *= b;", 7}, {"a /= b;", 7}, {"a %= b;", 7}};
-  for (const auto& refused : cases)
-    EXPECT_EQ(refused.column, refused_at(refused.text)) << refused.text;
+// * / % bind tighter than + -, a cast and unary + tighter than *, ?: nests to the right and
+// the comma is the lowest level of all.
+TEST_F(EXPRESSION_PARSER, multiplicative_conditional_comma_and_cast_levels) {
+  auto* sum = as<BINARY_PLUS>(parse("a + b * c % d"));
+  ASSERT_NE(nullptr, sum);
+  auto* modulo = as<MODULO>(sum->right);
+  ASSERT_NE(nullptr, modulo);
+  EXPECT_NE(nullptr, as<MULTIPLY>(modulo->left));
+  auto* quotient = as<DIVIDE>(parse("(int)a / +b"));
+  ASSERT_NE(nullptr, quotient);
+  EXPECT_NE(nullptr, as<CAST>(quotient->left)->type);
+  EXPECT_EQ(nullptr, as<CAST>(quotient->right)->type);
+  auto* pair = as<COMMA>(parse("a = b ? c : d ? e : f, g *= h"));
+  ASSERT_NE(nullptr, pair);
+  EXPECT_NE(nullptr, as<MULTIPLY_ASSIGNMENT>(pair->right));
+  auto* choice = as<CONDITIONAL>(as<SIMPLE_ASSIGNMENT>(pair->left)->source);
+  ASSERT_NE(nullptr, choice);
+  EXPECT_NE(nullptr, as<CONDITIONAL>(choice->if_false));
+  EXPECT_NE(nullptr, as<DIVIDE_ASSIGNMENT>(parse("a /= b %= c")));
+  EXPECT_NE(nullptr, as<SIZE_OF>(parse("sizeof a[1]")));
+  EXPECT_NE(nullptr, as<DECIMAL_CONSTANT>(parse("sizeof(unsigned int *)")));
 }
 
 TEST_F(EXPRESSION_PARSER, other_refused_constructs_are_refused_where_they_stand) {
   const struct {
     const char* text;
     int column;
-  } cases[] = {{"+a", 1},       {"sizeof a", 1}, {"(int)a", 2}, {"( ;", 3},     {"s.f", 2},
+  } cases[] = {{"( ;", 3},     {"s.f", 2},
                {"p->f", 2},
                {"'cd'", 3},     {"\"s\"", 1},  {"x = 1.5", 6}, {"main(1)", 5}, {"a + ;", 5}};
   for (const auto& refused : cases)

@@ -13,7 +13,8 @@ namespace random_program {
 namespace {
 
 bool is_binary_arithmetic(OP op) {
-  return op == OP::PLUS || op == OP::MINUS || op == OP::AND || op == OP::OR || op == OP::XOR;
+  return op == OP::PLUS || op == OP::MINUS || op == OP::AND || op == OP::OR || op == OP::XOR ||
+         op == OP::MULTIPLY || op == OP::DIVIDE || op == OP::MODULO;
 }
 bool is_relational(OP op) {
   return op == OP::EQ || op == OP::NE || op == OP::LT || op == OP::LE || op == OP::GT ||
@@ -88,6 +89,12 @@ std::optional<int32_t> folded(const EXPR& e) {
       return static_cast<int32_t>(a | b);
     case OP::XOR:
       return static_cast<int32_t>(a ^ b);
+    case OP::MULTIPLY:
+      return static_cast<int32_t>(a * b);
+    case OP::DIVIDE:  // the generator never folds a division by 0
+      return b == 0 ? 0 : static_cast<int32_t>(a / b);
+    case OP::MODULO:
+      return b == 0 ? 0 : static_cast<int32_t>(a % b);
     case OP::LOGICAL_AND:
       return (a != 0 && b != 0) ? 1 : 0;
     default:
@@ -174,6 +181,12 @@ class PRINTER {
         return "|";
       case OP::XOR:
         return "^";
+      case OP::MULTIPLY:
+        return "*";
+      case OP::DIVIDE:
+        return "/";
+      case OP::MODULO:
+        return "%";
       case OP::SHIFT_LEFT:
         return "<<";
       case OP::SHIFT_RIGHT:
@@ -242,8 +255,8 @@ class PRINTER {
     if (s.kind == STATEMENT_KIND::EXPRESSION) return expression(s.expressions[0]);
     if (s.prefix_form)
       return (s.assign == ASSIGN_OP::ADD ? "++" : "--") + expression(s.expressions[0]);
-    static const char* const operators[] = {" = ",  " += ", " -= ", " <<= ",
-                                            " >>= ", " &= ", " |= ", " ^= "};
+    static const char* const operators[] = {" = ",  " += ", " -= ", " <<= ", " >>= ", " &= ",
+                                            " |= ", " ^= ", " *= ", " /= ",  " %= "};
     return expression(s.expressions[0]) + operators[static_cast<int>(s.assign)] +
            expression(s.expressions[1]);
   }
@@ -504,7 +517,9 @@ class EVALUATOR {
     return cells;
   }
 
+  // A call counts as a loop step: nested calls can multiply into runs no test waits for.
   MEDIUM call(const EXPR& e) {
+    loop_step();
     const FUNCTION& f = p_.functions[e.function];
     const bool recursive = !frames_.empty() && frames_.back() == &f;
     std::vector<std::pair<int, std::pair<int32_t, bool>>> saved;
@@ -593,9 +608,22 @@ class EVALUATOR {
         return value(wrap(a & b));
       case OP::OR:
         return value(wrap(a | b));
+      case OP::MULTIPLY:
+      case OP::DIVIDE:
+      case OP::MODULO:
+        return value(multiplicative(e.op, a, b, unsigned_comparison(e)));
       default:
         return value(wrap(a ^ b));
     }
+  }
+  // C's * / % at N bits: / truncates toward zero, % has the dividend's sign; by 0 the quotient
+  // is all ones and the remainder the dividend.
+  int32_t multiplicative(OP op, int32_t l, int32_t r, bool unsigned_operation) const {
+    const int64_t a = unsigned_operation ? int64_t{pattern(l)} : int64_t{wrap(l)};
+    const int64_t b = unsigned_operation ? int64_t{pattern(r)} : int64_t{wrap(r)};
+    if (op == OP::MULTIPLY) return wrap(a * b);
+    if (b == 0) return op == OP::DIVIDE ? wrap(-1) : wrap(a);
+    return wrap(op == OP::DIVIDE ? a / b : a % b);
   }
   int32_t evaluate(const EXPR& e) { return read(medium(e)); }
 
@@ -621,6 +649,16 @@ class EVALUATOR {
         return write(where, old | source);
       case ASSIGN_OP::XOR:
         return write(where, old ^ source);
+      case ASSIGN_OP::MULTIPLY:
+      case ASSIGN_OP::DIVIDE:
+      case ASSIGN_OP::MODULO: {
+        static const OP ops[] = {OP::MULTIPLY, OP::DIVIDE, OP::MODULO};
+        const bool unsigned_operation =
+            unsigned_operand(target) || unsigned_operand(s.expressions[1]);
+        return write(where, multiplicative(ops[static_cast<int>(s.assign) -
+                                                static_cast<int>(ASSIGN_OP::MULTIPLY)],
+                                            old, source, unsigned_operation));
+      }
     }
   }
   void loop_step() {
@@ -974,7 +1012,7 @@ class GENERATOR {
   EXPR expression(SCOPE& sc, int depth, bool calls) {
     if (depth <= 0 || chance(30)) return leaf(sc, calls);
     const bool can_call = calls && s_.calls_in_expressions && !callees(sc, true).empty();
-    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4})) {
+    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4, 4, 3, 3})) {
       case 0:
         return binary(OP::PLUS, sc, depth, calls);
       case 1:
@@ -997,6 +1035,12 @@ class GENERATOR {
         return call(sc, depth - 1, calls, true);
       case 10:
         return logical_not(sc, depth, calls && across_calls());
+      case 12:
+        return binary(OP::MULTIPLY, sc, depth, calls);
+      case 13:
+        return binary(OP::DIVIDE, sc, depth, calls);
+      case 14:
+        return binary(OP::MODULO, sc, depth, calls);
       default: {
         EXPR e = node(OP::XOR, {expression(sc, depth - 1, false), constant_expr(-1)});
         e.prefix_form = true;
@@ -1018,6 +1062,12 @@ class GENERATOR {
     // The right operand is compiled first: it must outlive the calls of the left one.
     if (!across_calls() && has_call(e.operands[0]) && !survives_calls(e.operands[1]))
       e.operands[1] = safe_leaf(sc);
+    // The multiply and divide routines take a return address of the stack, as a call does.
+    if (op == OP::MULTIPLY || op == OP::DIVIDE || op == OP::MODULO) sc.frames = std::max(sc.frames, 1);
+    // Two constants divided by 0 are refused by the compiler; at run time the result is defined.
+    if ((op == OP::DIVIDE || op == OP::MODULO) && folded(e.operands[0]) &&
+        folded(e.operands[1]) == 0)
+      e.operands[1] = constant_expr(3);
     return in_range(std::move(e));
   }
   EXPR shift_count(SCOPE& sc, bool calls = false) {
@@ -1128,10 +1178,11 @@ class GENERATOR {
     return expression(sc, s_.expression_depth, sc.calls);
   }
   void assignment(SCOPE& sc, BLOCK& b) {
-    const ASSIGN_OP op = static_cast<ASSIGN_OP>(weighted({50, 18, 14, 9, 9, 5, 5, 5}));
+    const ASSIGN_OP op = static_cast<ASSIGN_OP>(weighted({50, 18, 14, 9, 9, 5, 5, 5, 4, 3, 3}));
     EXPR target = lvalue(sc);
     EXPR value =
         op == ASSIGN_OP::SHIFT_LEFT || op == ASSIGN_OP::SHIFT_RIGHT ? shift_count(sc) : source(sc);
+    if (op >= ASSIGN_OP::MULTIPLY) sc.frames = std::max(sc.frames, 1);
     b.statements.push_back(assignment_statement(op, std::move(target), std::move(value)));
   }
   void increment(SCOPE& sc, BLOCK& b) {
@@ -1448,7 +1499,7 @@ class GENERATOR {
     const int f = begin_function("r", returns_value, KIND::INT, true);
     const int n_parameter = add_variable("p", KIND::INT);
     p_.functions[f].parameters.push_back(n_parameter);
-    frames_[f] = recursion_limit + 1;
+    frames_[f] = recursion_limit + 2;  // the last one may call a multiply or divide routine
     SCOPE sc = global_scope(f);
     sc.readable.push_back(n_parameter);
     sc.helper_calls = false;

@@ -43,6 +43,9 @@ enum class OP {
   AND,
   OR,
   XOR,
+  MULTIPLY,
+  DIVIDE,  // a divisor of 0 gives all ones, and the remainder the dividend
+  MODULO,
   SHIFT_LEFT,
   SHIFT_RIGHT,
   NEGATE,
@@ -69,7 +72,7 @@ struct EXPR {
 };
 
 enum class STATEMENT_KIND { ASSIGN, EXPRESSION, IF, WHILE, DO_WHILE, FOR, SWITCH, RETURN, BLOCK };
-enum class ASSIGN_OP { SET, ADD, SUBTRACT, SHIFT_LEFT, SHIFT_RIGHT, AND, OR, XOR };
+enum class ASSIGN_OP { SET, ADD, SUBTRACT, SHIFT_LEFT, SHIFT_RIGHT, AND, OR, XOR, MULTIPLY, DIVIDE, MODULO };
 
 struct STATEMENT;
 
