@@ -19,6 +19,7 @@
 #include "cfront/c_name.h"
 
 class ARRAY_TYPE;
+struct STRING_TEXT;
 class COMPOUND;
 class C_FUNCTION;
 class C_PROGRAM;
@@ -84,6 +85,9 @@ class C_PARSER {
   bool read_octal();
   bool read_decimal();
   bool read_character();
+  // string := '"' { character } '"' { string }: adjacent literals join. Answers the codes
+  // read, between the first quote and the last one; false when no string starts here.
+  bool read_string(STRING_TEXT& text);
   POSITION position_at(int line, int column) const;
   POSITION cursor_position() const { return position_at(line_, column_); }
   POSITION token_start() const { return position_at(token_line_, token_column_); }

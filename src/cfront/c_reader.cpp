@@ -14,6 +14,7 @@
 #include "cfront/c_stops.h"
 #include "cfront/constant.h"
 #include "cfront/integer_literal.h"
+#include "cfront/string_literal.h"
 
 namespace {
 
@@ -113,6 +114,15 @@ std::optional<int32_t> read_escape(C_PARSER& parser) {
 std::optional<int32_t> read_character_code(C_PARSER& parser) {
   const char c = parser.current();
   if (c == '\'' || c == '\n' || parser.at_end_of_file()) return std::nullopt;
+  parser.next_char();
+  if (c != '\\') return static_cast<unsigned char>(c);
+  return read_escape(parser);
+}
+
+// One character of a string literal, or nothing at its closing quote, a line end or a bad escape.
+std::optional<int32_t> read_string_code(C_PARSER& parser) {
+  const char c = parser.current();
+  if (c == '"' || c == '\n' || c == 0 || parser.at_end_of_file()) return std::nullopt;
   parser.next_char();
   if (c != '\\') return static_cast<unsigned char>(c);
   return read_escape(parser);
@@ -380,6 +390,25 @@ bool C_PARSER::read_character() {
   next_char();
   last_constant_ = program.make<DECIMAL_CONSTANT>(first, last, *code);
   skip_blanks();
+  return true;
+}
+
+// A string that a line end or a bad escape interrupts is reported there.
+bool C_PARSER::read_string(STRING_TEXT& text) {
+  if (current_ != '"') return false;
+  text.first = cursor_position();
+  while (current_ == '"') {
+    next_char();
+    while (std::optional<int32_t> code = read_string_code(*this)) text.codes.push_back(*code);
+    if (current_ != '"') {
+      report(cursor_position(), "This string is not closed on its line.");
+      skip_blanks();
+      return true;
+    }
+    text.last = cursor_position();
+    next_char();
+    skip_blanks();
+  }
   return true;
 }
 

@@ -9,8 +9,10 @@
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
+#include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/expression.h"
+#include "cfront/string_literal.h"
 
 namespace {
 
@@ -124,7 +126,19 @@ DECLARATOR* unknown_size_array(C_PARSER& parser, DECLARATOR* declarator, POSITIO
   if (named->type() == nullptr) return named;
   C_PROGRAM& program = parser.program;
   POINTER_TYPE* pointer = program.make<POINTER_TYPE>(open_bracket, named->type());
-  return program.make<TYPE_AND_NAME>(pointer, named->name());
+  auto* unsized = program.make<TYPE_AND_NAME>(pointer, named->name());
+  unsized->unsized_array = true;
+  return unsized;
+}
+
+// `name[] = ...` is an array of the initialiser's size after all.
+DECLARATOR* sized_by_initializer(C_PARSER& parser, DECLARATOR* declarator) {
+  auto* named = kind_cast<TYPE_AND_NAME>(declarator);
+  if (named == nullptr || !named->unsized_array) return declarator;
+  auto* pointer = static_cast<POINTER_TYPE*>(named->type());
+  C_PROGRAM& program = parser.program;
+  auto* element = program.make<TYPE_AND_NAME>(pointer->pointed_to, named->name());
+  return program.make<ARRAY_TYPE>(element, nullptr, pointer, pointer->position());
 }
 
 // array_suffix := "]" | conditional "]"   (after "[")
@@ -338,11 +352,21 @@ void C_PARSER::parse_parameters(PARAMETER_LIST& list) {
 // Only an array takes a list.
 DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
   if (!match_char('=')) return declarator;
-  if (!match_char('{')) return program.make<INITIALIZER>(declarator, parse_assignment());
-  INITIALIZER_LIST* list = program.make<INITIALIZER_LIST>(token_start(), declarator);
-  parse_initializer_items(*this, *list);
-  if (kind_cast<ARRAY_TYPE>(declarator) == nullptr)
-    report(declarator->position(), "Bad initialization for this type.");
+  if (current() == '"' || current() == '{') declarator = sized_by_initializer(*this, declarator);
+  INITIALIZER_LIST* list = nullptr;
+  if (STRING_TEXT text; kind_cast<ARRAY_TYPE>(declarator) != nullptr && read_string(text)) {
+    list = string_initializer(program, declarator, text);
+  } else {
+    if (!match_char('{')) return program.make<INITIALIZER>(declarator, parse_assignment());
+    list = program.make<INITIALIZER_LIST>(token_start(), declarator);
+    parse_initializer_items(*this, *list);
+  }
+  // `int a[] = {...}` takes its size from the items.
+  auto* array = kind_cast<ARRAY_TYPE>(declarator);
+  if (array != nullptr && array->size_expression == nullptr)
+    array->size_expression = program.make<DECIMAL_CONSTANT>(
+        list->open_brace, list->close_brace, static_cast<int32_t>(list->items.size()));
+  if (array == nullptr) report(declarator->position(), "Bad initialization for this type.");
   return list;
 }
 

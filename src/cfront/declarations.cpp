@@ -75,9 +75,17 @@ void INITIALIZER::check(C_PROGRAM& program) {
   if (!simplify_to_constant(expression, program)) report_non_static(program, where);
 }
 
+// Fewer items than elements leave the rest 0, and a string fills an array one shorter than
+// itself without its ending 0, as in C.
 void INITIALIZER_LIST::check(C_PROGRAM& program) {
   declarator->check(program);
   const auto* array = kind_cast<ARRAY_TYPE>(declarator);
+  if (array != nullptr && array->size != nullptr) {
+    const int64_t size = array->size->value;
+    if (from_string && static_cast<int64_t>(items.size()) == size + 1) items.pop_back();
+    while (static_cast<int64_t>(items.size()) < size)
+      items.push_back(program.make<DECIMAL_CONSTANT>(close_brace, close_brace, 0));
+  }
   if (array == nullptr || array->size == nullptr ||
       static_cast<int64_t>(items.size()) != array->size->value) {
     program.services.error_handler.error_at(open_brace,

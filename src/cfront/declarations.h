@@ -56,6 +56,9 @@ class TYPE_AND_NAME final : public OF_KIND<DECLARATOR, DECLARATOR_KIND::type_and
   NAME* name() const override { return name_; }
   POSITION position() const override { return name_->position; }
 
+  // Written `name[]`: a pointer, unless an initialiser gives the array its size.
+  bool unsized_array = false;
+
  private:
   C_TYPE* type_;
   NAME* name_;
@@ -156,6 +159,7 @@ class INITIALIZER_LIST final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::ini
   POSITION open_brace;
   std::vector<EXPRESSION*> items;
   POSITION close_brace;
+  bool from_string = false;  // a string's characters and its ending 0
 };
 
 // The declarations at the head of a block, in source order (a bare type is kept as a nullptr

@@ -19,6 +19,7 @@
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/relational.h"
+#include "cfront/string_literal.h"
 #include "cfront/unary.h"
 #include "cfront/variables.h"
 
@@ -448,12 +449,13 @@ EXPRESSION* C_PARSER::parse_multiplicative() {
 // unary := identifier postfix | constant postfix | character postfix | sizeof
 //        | ( "&" | "*" | "-" | "+" | "!" | "~" | "++" | "--" ) unary
 //        | "(" expression ")" postfix | cast
-// Refused: every other primary (strings).
+//        | string postfix
 EXPRESSION* C_PARSER::parse_unary() {
   NESTED nested(*this);
   if (read_identifier()) return parse_postfix(bind_name(make_name()));
   if (read_prefixed() || read_octal() || read_decimal() || read_character())
     return parse_postfix(last_constant());
+  if (STRING_TEXT text; read_string(text)) return parse_postfix(string_value(program, text));
   if (match_two('+', '+')) return parse_rewritten_prefix<PLUS_ASSIGNMENT>(*this, 1);
   if (match_two('-', '-')) return parse_rewritten_prefix<MINUS_ASSIGNMENT>(*this, 1);
   if (match_keyword("sizeof")) return parse_sizeof(*this);
