@@ -94,6 +94,8 @@ class C_PARSER {
   void report(const POSITION& position, std::string_view message);
   void warn(const POSITION& position, std::string_view message);
   [[noreturn]] void not_implemented();
+  // The refusal of a construct the language leaves out, named: "...: floating point.", once.
+  [[noreturn]] void not_implemented(std::string_view construct);
   bool read_integer_suffix(POSITION& last);
   void make_integer_constant(const POSITION& first, POSITION last, uint32_t value,
                              bool beyond_32_bits);

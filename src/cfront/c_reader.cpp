@@ -375,6 +375,7 @@ bool C_PARSER::read_decimal() {
     digits.add(10, current_ - '0');
     last = cursor_position();
   }
+  if (current_ == '.' || current_ == 'e' || current_ == 'E') not_implemented("floating point");
   make_integer_constant(first, last, digits.value, digits.beyond_32_bits);
   return true;
 }
@@ -385,7 +386,8 @@ bool C_PARSER::read_character() {
   const POSITION first = cursor_position();
   next_char();
   std::optional<int32_t> code = read_character_code(*this);
-  if (!code || current_ != '\'') not_implemented();
+  if (code && current_ != '\'') not_implemented("a character constant of several characters");
+  if (!code) not_implemented();
   const POSITION last = cursor_position();
   next_char();
   last_constant_ = program.make<DECIMAL_CONSTANT>(first, last, *code);
@@ -427,6 +429,14 @@ void C_PARSER::warn(const POSITION& position, std::string_view message) {
 void C_PARSER::not_implemented() {
   report(cursor_position(), not_implemented_message);
   throw C_PARSE_ABANDONED{std::string(not_implemented_message)};
+}
+
+void C_PARSER::not_implemented(std::string_view construct) {
+  std::string message(not_implemented_message);
+  message.back() = ':';
+  message.append(" ").append(construct).append(".");
+  report(cursor_position(), message);
+  throw C_PARSE_ABANDONED{message, false};
 }
 
 void C_PARSER::syntax_error() {

@@ -9,9 +9,11 @@
 
 #include "base/position.h"
 
-// "This aspect of ANSI C is not implemented." or "Syntax error.", already reported once.
+// "This aspect of ANSI C is not implemented." or "Syntax error.", already reported once. A
+// refusal that names its construct has said all there is to say: it is not repeated.
 struct C_PARSE_ABANDONED {
   std::string message;
+  bool repeated = true;
 };
 
 // A construct that parses but has no meaning yet (a prototype without a body, a void value

@@ -20,8 +20,16 @@ namespace {
 constexpr std::array<std::string_view, 7> refused_specifier_words{
     "typedef", "extern", "static", "auto", "register", "const", "volatile"};
 
-constexpr std::array<std::string_view, 5> refused_type_words{"float", "double", "struct", "union",
-                                                             "enum"};
+// The type words left out of the language, with the construct each refusal names.
+struct REFUSED_TYPE_WORD {
+  std::string_view word;
+  std::string_view construct;
+};
+constexpr std::array<REFUSED_TYPE_WORD, 5> refused_type_words{{{"float", "floating point"},
+                                                               {"double", "floating point"},
+                                                               {"struct", "struct and union"},
+                                                               {"union", "struct and union"},
+                                                               {"enum", "enum"}}};
 
 // The first words of a block's declarations.
 constexpr std::array<std::string_view, 19> declaration_words{
@@ -194,7 +202,7 @@ ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
 // initializer_items := assignment { "," assignment } [ "," ] "}"   (after "{")
 void parse_initializer_items(C_PARSER& parser, INITIALIZER_LIST& list) {
   for (;;) {
-    if (parser.current() == '{') parser.not_implemented();  // nested braces
+    if (parser.current() == '{') parser.not_implemented("nested initialiser braces");
     EXPRESSION* item = parser.parse_assignment();
     if (item == nullptr) break;
     list.items.push_back(item);
@@ -303,7 +311,8 @@ C_TYPE* C_PARSER::parse_type_specifier(C_TYPE*) {
     if (match_keyword(plain.word)) return plain.make(program, token_start());
   if (match_keyword("signed")) return parse_signed(*this, token_start());
   if (match_keyword("unsigned")) return parse_unsigned(*this, token_start());
-  if (next_word_among(*this, refused_type_words)) not_implemented();
+  for (const REFUSED_TYPE_WORD& refused : refused_type_words)
+    if (next_word_is(refused.word)) not_implemented(refused.construct);
   if (read_identifier()) {  // a type name
     set_cursor(name_position().line, name_position().column);
     not_implemented();
@@ -321,7 +330,8 @@ DECLARATOR* C_PARSER::parse_declarator(C_TYPE* type) {
   }
   if (!read_identifier()) {
     if (current() != '(') expect_char('(');
-    not_implemented();  // a parenthesised declarator, or no name at all
+    if (current() == '(') not_implemented("a parenthesised declarator (function pointers)");
+    not_implemented();  // no name at all
   }
   return parse_declarator_suffixes(program.make<TYPE_AND_NAME>(type, make_name()));
 }

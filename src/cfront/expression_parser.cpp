@@ -293,7 +293,8 @@ POSITION parse_arguments(C_PARSER& parser, std::vector<EXPRESSION*>& arguments) 
 // callee is reported, its arguments read and dropped.
 EXPRESSION* parse_call(C_PARSER& parser, EXPRESSION* callee) {
   auto* name = kind_cast<NAME>(callee);
-  if (name != nullptr && name->text == parser.program.main_name()) parser.not_implemented();
+  if (name != nullptr && name->text == parser.program.main_name())
+    parser.not_implemented("a call of main");
   parser.match_char('(');
   if (name == nullptr) {
     parser.report(callee->position_of(), "Only a function name can be called.");
@@ -474,7 +475,8 @@ EXPRESSION* C_PARSER::parse_unary() {
 EXPRESSION* C_PARSER::parse_postfix(EXPRESSION* primary) {
   EXPRESSION* expression = primary;
   while (expression != nullptr) {
-    if (current() == '.' || at_operator(*this, "->", "")) not_implemented();
+    if (current() == '.' || at_operator(*this, "->", ""))
+      not_implemented("member access with . and ->");
     if (match_char('['))
       expression = parse_index(*this, expression);
     else if (current() == '(')

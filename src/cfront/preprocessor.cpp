@@ -289,7 +289,7 @@ bool C_PARSER::parse_c_file(const std::string& path) {
   try {
     return parse_source(*this, path, nullptr);
   } catch (const C_PARSE_ABANDONED& abandoned) {
-    report_once_more(*this, abandoned.message);
+    if (abandoned.repeated) report_once_more(*this, abandoned.message);
   } catch (const std::exception&) {
     report_once_more(*this, "C parser is really confused.");
   }
