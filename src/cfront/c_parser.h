@@ -124,6 +124,7 @@ class C_PARSER {
   void parse_external_declaration();
   C_TYPE* parse_specifiers(C_TYPE* type_so_far);
   C_TYPE* parse_type_specifier(C_TYPE* type_so_far);
+  C_TYPE* parse_enum(POSITION at);  // enum_parser.cpp
   DECLARATOR* parse_declarator(C_TYPE* type);
   DECLARATOR* parse_declarator_suffixes(DECLARATOR* declarator);
   void parse_parameters(PARAMETER_LIST& list);
@@ -173,6 +174,8 @@ class C_PARSER {
   std::vector<JUMP_SCOPE> jump_scopes;
   int conditional_depth = 0;
   int nesting = 0;  // see nesting_limit
+  // The declaration being read defined enumerators: a type alone is then a declaration.
+  bool declared_enumerators = false;
 
   COMPOUND* innermost_block() const { return scopes.empty() ? nullptr : scopes.back(); }
 

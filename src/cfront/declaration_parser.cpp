@@ -25,11 +25,10 @@ struct REFUSED_TYPE_WORD {
   std::string_view word;
   std::string_view construct;
 };
-constexpr std::array<REFUSED_TYPE_WORD, 5> refused_type_words{{{"float", "floating point"},
+constexpr std::array<REFUSED_TYPE_WORD, 4> refused_type_words{{{"float", "floating point"},
                                                                {"double", "floating point"},
                                                                {"struct", "struct and union"},
-                                                               {"union", "struct and union"},
-                                                               {"enum", "enum"}}};
+                                                               {"union", "struct and union"}}};
 
 // The first words of a block's declarations.
 constexpr std::array<std::string_view, 19> declaration_words{
@@ -284,8 +283,14 @@ bool more_block_declarations(C_PARSER& parser) {
 void C_PARSER::parse_external_declaration() {
   if (current() == '#') return parse_directive();
   refuse_item_without_type(*this);
+  declared_enumerators = false;
   C_TYPE* type = parse_specifiers(nullptr);
-  if (current() == ';') not_implemented();  // a type alone
+  // A type alone declares nothing, unless it is an enum that declares its enumerators.
+  if (current() == ';' && declared_enumerators) {
+    match_char(';');
+    return;
+  }
+  if (current() == ';') not_implemented();
   DECLARATOR* declarator = parse_declarator_and_initializer(*this, type);
   // A definition is added to the file's functions by parse_function_definition.
   if (current() == '{') return parse_function_definition(declarator);
@@ -311,6 +316,7 @@ C_TYPE* C_PARSER::parse_type_specifier(C_TYPE*) {
     if (match_keyword(plain.word)) return plain.make(program, token_start());
   if (match_keyword("signed")) return parse_signed(*this, token_start());
   if (match_keyword("unsigned")) return parse_unsigned(*this, token_start());
+  if (match_keyword("enum")) return parse_enum(token_start());
   for (const REFUSED_TYPE_WORD& refused : refused_type_words)
     if (next_word_is(refused.word)) not_implemented(refused.construct);
   if (read_identifier()) {  // a type name
