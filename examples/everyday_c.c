@@ -1,14 +1,21 @@
 /* The everyday C the compiler reads beyond its first subset: // comments, character, binary and
-   suffixed constants, hexadecimal and octal macros, ! ~ and prefix ++ --, &= |= ^=, break and
-   continue, several declarators in one declaration. Each result is compared with the value worked out by hand; a mismatch counts, and
-   the count, if not zero, is reported by IEM, so -run ends with status 1.
-   Run: build/tavrel -N 8 -run examples/everyday_c.c  (or -N 12, -N 16) */
+   suffixed constants, hexadecimal and octal macros, ! ~ and prefix ++ --, * / % and every
+   compound assignment, ?: and the comma, casts and sizeof, break and continue, several
+   declarators in one declaration, enum, strings, arrays sized by their initialiser. Each result
+   is compared with the value worked out by hand; a mismatch counts, and the count, if not zero,
+   is reported by IEM, so -run ends with status 1.
+   Run: build/tavrel -N 8 -L 8 -run examples/everyday_c.c  (or -N 12, -N 16) */
 #define MASK 0xF0   // a hexadecimal macro
 #define EIGHT 010   // octal, as in code
 #define BITS 0b101u
 #define UMAX _TAVREL_UINT_MAX
 
+enum state { IDLE, RUNNING = 4, STOPPED };
+
 int failures;
+char banner[] = "OK\n";
+int primes[] = {2, 3, 5, 7, 11};
+int counts[4] = {9};
 unsigned int flags, spare = 7;
 int table[6] = {3, -1, 4, 0, 5, 9}, *cursor;
 
@@ -130,6 +137,65 @@ void loops(void)
   check(sum, 10);
 }
 
+int length(char *s)
+{
+  int n = 0;
+  while (*s++ != 0)
+    n++;
+  return n;
+}
+
+void arithmetic(void)
+{
+  int x = 7, y = -3;
+  unsigned int u = 200u;
+  check(x * y, -21);
+  check(x / y, -2);
+  check(x % y, 1);
+  check(-x % 3, -1);
+  check(u / 7, 28);
+  check(u % 7, 4);
+  check(x / 0, -1);
+  check(x % 0, 7);
+  x *= 3;
+  check(x, 21);
+  x /= 4;
+  check(x, 5);
+  x %= 3;
+  check(x, 2);
+  check(x * 8, 16);
+}
+
+void expressions(void)
+{
+  int x = 5, y;
+  enum state s = RUNNING;
+  check(x > 3 ? 10 : 20, 10);
+  check(x < 3 ? 10 : x == 5 ? 30 : 40, 30);
+  y = (x++, x + 1);
+  check(y, 7);
+  check((unsigned int)-1 == UMAX, 1);
+  check((char)x, 6);
+  check(+x, 6);
+  check(sizeof x, 1);
+  check(sizeof primes, 5);
+  check(sizeof(int *), 1);
+  check(s, 4);
+  check(STOPPED, 5);
+  check(IDLE, 0);
+}
+
+void arrays_and_strings(void)
+{
+  check(sizeof banner, 4);
+  check(banner[0], 'O');
+  check(banner[2], '\n');
+  check(length(banner), 3);
+  check(length("hello" ", world"), 12);
+  check(primes[4], 11);
+  check(counts[0] + counts[1] + counts[3], 9);
+}
+
 int main(void)
 {
   cursor = table + 2;
@@ -138,6 +204,9 @@ int main(void)
   prefix_operators();
   bitwise_assignments();
   loops();
+  arithmetic();
+  expressions();
+  arrays_and_strings();
   if (failures != 0) {
 #asm R6;
     R6 = failures;
