@@ -10,6 +10,7 @@
 //   statement_parser.cpp     statements, blocks and function definitions
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -122,7 +123,7 @@ class C_PARSER {
   DECLARATOR* parse_declarator_suffixes(DECLARATOR* declarator);
   void parse_parameters(PARAMETER_LIST& list);
   DECLARATOR* parse_initializer(DECLARATOR* declarator);
-  DECLARATION_LIST* parse_block_declarations();
+  std::size_t parse_block_declarations(COMPOUND& block);
   // The block's first word starts a declaration (peeked).
   bool at_declaration_word();
 
@@ -151,6 +152,8 @@ class C_PARSER {
 
   // ---- Statements and functions (statement_parser.cpp) ----
   void parse_statement(COMPOUND& block);
+  // A declaration or a statement of block.
+  void parse_block_item(COMPOUND& block);
   COMPOUND* parse_block();
   // At the `{` that follows a file-level declarator (the `{` not yet consumed).
   void parse_function_definition(DECLARATOR* declarator);

@@ -9,6 +9,7 @@
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
+#include "cfront/compound.h"
 #include "cfront/declarations.h"
 #include "cfront/expression.h"
 
@@ -219,18 +220,24 @@ void refuse_prototype(DECLARATOR* declarator) {
 }
 
 // declaration_end := { "," declarator_and_initializer } ";"
-// Every declarator of the declaration, the first one given, in source order, shares the type.
-std::vector<DECLARATOR*> parse_declaration_end(C_PARSER& parser, C_TYPE* type,
-                                               DECLARATOR* first) {
-  std::vector<DECLARATOR*> declarators{first};
+// Every declarator of the declaration, the first one given, shares the type; each joins
+// declarators, in source order, once its initialiser is read, so the next one can use it.
+void parse_declaration_end(C_PARSER& parser, C_TYPE* type, DECLARATOR* first,
+                           std::vector<DECLARATOR*>& declarators) {
+  DECLARATOR* last = first;
   for (;;) {
     if (parser.current() != ',' && parser.current() != ';') parser.not_implemented();
-    refuse_prototype(declarators.back());
+    refuse_prototype(last);
+    declarators.push_back(last);
     if (!parser.match_char(',')) break;
-    declarators.push_back(parse_declarator_and_initializer(parser, type));
+    last = parse_declarator_and_initializer(parser, type);
   }
   parser.match_char(';');
-  return declarators;
+}
+
+// A declarator of a block, and each one it wraps, know it: its initialiser may be any value.
+void mark_in_block(DECLARATOR* declarator) {
+  for (; declarator != nullptr; declarator = declarator->inner()) declarator->in_block = true;
 }
 
 // block_declaration := specifiers ( ";" | declarator_and_initializer declaration_end )
@@ -238,9 +245,9 @@ std::vector<DECLARATOR*> parse_declaration_end(C_PARSER& parser, C_TYPE* type,
 void parse_block_declaration(C_PARSER& parser, std::vector<DECLARATOR*>& declarations) {
   C_TYPE* type = parser.parse_specifiers(nullptr);
   if (parser.match_char(';')) return declarations.push_back(nullptr);
-  DECLARATOR* first = parse_declarator_and_initializer(parser, type);
-  for (DECLARATOR* declarator : parse_declaration_end(parser, type, first))
-    declarations.push_back(declarator);
+  const std::size_t before = declarations.size();
+  parse_declaration_end(parser, type, parse_declarator_and_initializer(parser, type), declarations);
+  for (std::size_t k = before; k < declarations.size(); ++k) mark_in_block(declarations[k]);
 }
 
 // After a block declaration: statements begin at one of their characters or words, or at a
@@ -267,8 +274,10 @@ void C_PARSER::parse_external_declaration() {
   DECLARATOR* declarator = parse_declarator_and_initializer(*this, type);
   // A definition is added to the file's functions by parse_function_definition.
   if (current() == '{') return parse_function_definition(declarator);
-  for (DECLARATOR* each : parse_declaration_end(*this, type, declarator))
-    if (file != nullptr) file->declarations.push_back(each);
+  std::vector<DECLARATOR*> declarators;
+  parse_declaration_end(*this, type, declarator, declarators);
+  if (file != nullptr)
+    file->declarations.insert(file->declarations.end(), declarators.begin(), declarators.end());
 }
 
 // specifiers := { type_specifier }   (storage classes and qualifiers are refused; the last
@@ -347,12 +356,16 @@ DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
 }
 
 // block_declarations := block_declaration { block_declaration }
-DECLARATION_LIST* C_PARSER::parse_block_declarations() {
-  DECLARATION_LIST* list = program.make<DECLARATION_LIST>();
+// Each declarator joins the block's declarations as soon as it is read: the names declared so
+// far are those a later initialiser or statement sees. Answers how many were read.
+std::size_t C_PARSER::parse_block_declarations(COMPOUND& block) {
+  if (block.declarations == nullptr) block.declarations = program.make<DECLARATION_LIST>();
+  std::vector<DECLARATOR*>& declarations = block.declarations->declarations;
+  const std::size_t before = declarations.size();
   do {
-    parse_block_declaration(*this, list->declarations);
+    parse_block_declaration(*this, declarations);
   } while (!errors_counted() && more_block_declarations(*this));
-  return list;
+  return declarations.size() - before;
 }
 
 bool C_PARSER::at_declaration_word() {

@@ -1,12 +1,14 @@
 // The checks of declarations, run when live code reaches them: an array's size must fold to a
 // positive constant (checked once), and every initialiser must fold to constants, which then
-// replace the expressions as written. Also the name lookups of declarators and parameter lists.
+// replace the expressions as written; a local's scalar initialiser may be any value. Also the
+// name lookups of declarators and parameter lists.
 #include "cfront/declarations.h"
 
 #include <cstdint>
 
 #include "base/error_handler.h"
 #include "base/kind_cast.h"
+#include "cfront/assignments.h"
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 #include "cfront/expression.h"
@@ -72,7 +74,19 @@ void INITIALIZER::check(C_PROGRAM& program) {
   declarator->check(program);
   if (expression == nullptr) return;
   const POSITION where = expression->position_of();
-  if (!simplify_to_constant(expression, program)) report_non_static(program, where);
+  if (in_block ? !check_local_value(program) : !simplify_to_constant(expression, program))
+    report_non_static(program, where);
+}
+
+// A local's value may be computed where it is declared: it is stored as `x = value` stores it.
+// False when the expression gives nothing to store.
+bool INITIALIZER::check_local_value(C_PROGRAM& program) {
+  EXPRESSION* value = simplify_value(expression, program);
+  if (value == nullptr) return false;
+  if (!value->is_constant())
+    test_stored_types(
+        program, *value, [this] { return declarator->type(); }, position(), " Bad initialization.");
+  return true;
 }
 
 void INITIALIZER_LIST::check(C_PROGRAM& program) {
@@ -100,4 +114,9 @@ ARGUMENT_DECLARATION* PARAMETER_LIST::find(INTERNED text) const {
   for (auto parameter = parameters.rbegin(); parameter != parameters.rend(); ++parameter)
     if ((*parameter)->name != nullptr && (*parameter)->name->text == text) return *parameter;
   return nullptr;
+}
+
+void check_declarators(std::span<DECLARATOR* const> declarators, C_PROGRAM& program) {
+  for (auto entry = declarators.rbegin(); entry != declarators.rend(); ++entry)
+    if (*entry != nullptr) (*entry)->check(program);
 }

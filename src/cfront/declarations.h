@@ -3,7 +3,9 @@
 // forwarding to its type; `check` runs the array and initialiser checks when live code reaches it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "cfront/c_name.h"
@@ -36,10 +38,15 @@ class DECLARATOR : public C_NODE {
   virtual void check(C_PROGRAM&) {}
   // The declarator that holds the storage: itself, or an initialiser's declarator.
   virtual DECLARATOR* declared() { return this; }
+  // The declarator it wraps (an initialiser's, an array's element), or nullptr.
+  virtual DECLARATOR* inner() const { return nullptr; }
   virtual bool is_array() const { return false; }
 
   bool needs_ram_cell = false;  // its address is taken
   bool used = false;            // in the program's used declarations
+  // Declared inside a block: an initialiser may then be any expression, computed where the
+  // declaration stands each time it is reached.
+  bool in_block = false;
 
  protected:
   explicit DECLARATOR(DECLARATOR_KIND kind) : kind_(kind) {}
@@ -75,6 +82,7 @@ class ARRAY_TYPE final : public OF_KIND<DECLARATOR, DECLARATOR_KIND::array_type>
   NAME* name() const override { return element->name(); }
   POSITION position() const override;
   void check(C_PROGRAM& program) override;
+  DECLARATOR* inner() const override { return element; }
   bool is_array() const override { return true; }
 
   DECLARATOR* element;
@@ -127,6 +135,7 @@ class INITIALIZING : public DECLARATOR {
   POSITION position() const override { return declarator->position(); }
   DECLARATOR* lookup(INTERNED text) override { return declarator->lookup(text); }
   DECLARATOR* declared() override { return declarator->declared(); }
+  DECLARATOR* inner() const override { return declarator; }
   bool is_array() const override { return declarator->is_array(); }
 
   DECLARATOR* declarator;
@@ -136,7 +145,8 @@ class INITIALIZING : public DECLARATOR {
       : DECLARATOR(kind), declarator(declarator) {}
 };
 
-// `declarator = expression`; the check folds the expression to a constant.
+// `declarator = expression`; the check folds the expression to a constant, which a local may
+// do without: its value is then stored as `=` would store it.
 class INITIALIZER final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initializer> {
  public:
   INITIALIZER(DECLARATOR* declarator, EXPRESSION* expression)
@@ -144,6 +154,9 @@ class INITIALIZER final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initiali
   void check(C_PROGRAM& program) override;
 
   EXPRESSION* expression;
+
+ private:
+  bool check_local_value(C_PROGRAM& program);
 };
 
 // `declarator = { items }`; only an array may have one.
@@ -158,9 +171,17 @@ class INITIALIZER_LIST final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::ini
   POSITION close_brace;
 };
 
-// The declarations at the head of a block, in source order (a bare type is kept as a nullptr
-// declarator and checks nothing).
+// Every declaration of a block, in source order (a bare type is kept as a nullptr declarator
+// and checks nothing). Names bind to those read so far. The first head_count stand before the
+// block's first statement and are the block's own to check and initialise; the others belong
+// to the DECLARATION_STATEMENT where they stand.
 class DECLARATION_LIST final : public C_NODE {
  public:
+  std::span<DECLARATOR* const> head() const { return {declarations.data(), head_count}; }
+
   std::vector<DECLARATOR*> declarations;
+  std::size_t head_count = 0;
 };
+
+// Checks each declarator, from the last to the first (a bare type checks nothing).
+void check_declarators(std::span<DECLARATOR* const> declarators, C_PROGRAM& program);

@@ -349,15 +349,33 @@ void C_PARSER::parse_statement(COMPOUND& block) {
   mark_starts(block, before, start);
 }
 
-// block := "{" [ block_declarations ] { statement } "}"
+// block_item := block_declarations | statement
+// Declarations before the block's first statement are its head; later ones are a
+// DECLARATION_STATEMENT where they stand.
+void C_PARSER::parse_block_item(COMPOUND& block) {
+  if (!at_declaration_word()) return parse_statement(block);
+  const POSITION start = cursor_position();
+  const bool at_head = block.statements.empty();
+  const std::size_t count = parse_block_declarations(block);
+  std::vector<DECLARATOR*>& declarations = block.declarations->declarations;
+  if (at_head) {
+    block.declarations->head_count = declarations.size();
+    return;
+  }
+  auto* statement = program.make<DECLARATION_STATEMENT>(
+      &block, std::vector<DECLARATOR*>(declarations.end() - static_cast<std::ptrdiff_t>(count),
+                                       declarations.end()));
+  statement->start = start;
+  append(block, statement);
+}
+
+// block := "{" { block_declarations | statement } "}"
 COMPOUND* C_PARSER::parse_block() {
   const POSITION open_brace = cursor_position();
   expect_char('{');
   COMPOUND* block = program.make<COMPOUND>(innermost_block(), open_brace);
   scopes.push_back(block);
-  // Attached once the whole list is read, so an initialiser cannot see its own block's locals.
-  if (current() != '}' && at_declaration_word()) block->declarations = parse_block_declarations();
-  while (current() != '}' && !errors_counted()) parse_statement(*block);
+  while (current() != '}' && !errors_counted()) parse_block_item(*block);
   block->close_brace = cursor_position();
   expect_char('}');
   scopes.pop_back();

@@ -12,6 +12,7 @@
 #include "cfront/c_stops.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
+#include "cfront/declarations.h"
 #include "cfront/expression.h"
 
 namespace {
@@ -126,6 +127,10 @@ void LOOP_JUMP::check(C_PROGRAM& program) {
   reporter(program).error_at(position, kind() == STATEMENT_KIND::break_statement
                                            ? "This break is not inside a loop."
                                            : "This continue is not inside a loop.");
+}
+
+void DECLARATION_STATEMENT::check(C_PROGRAM& program) {
+  check_declarators(declarators, program);
 }
 
 void RETURN_WITHOUT_EXPRESSION::check(C_PROGRAM& program) {

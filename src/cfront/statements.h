@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "cfront/c_name.h"
 #include "cfront/compound.h"
 
 class DECIMAL_CONSTANT;
+class DECLARATOR;
 class EXPRESSION;
 class GOTO;
 
@@ -151,6 +153,18 @@ class BREAK final : public OF_KIND<LOOP_JUMP, STATEMENT_KIND::break_statement> {
 class CONTINUE final : public OF_KIND<LOOP_JUMP, STATEMENT_KIND::continue_statement> {
  public:
   using OF_KIND::OF_KIND;
+};
+
+// Declarations after a statement of their block: they are declared, and their initialisers
+// run, where they stand. The block's declaration list holds them too, for the names.
+class DECLARATION_STATEMENT final : public OF_KIND<STATEMENT, STATEMENT_KIND::declaration> {
+ public:
+  DECLARATION_STATEMENT(COMPOUND* block, std::vector<DECLARATOR*> declarators)
+      : OF_KIND(block), declarators(std::move(declarators)) {}
+  // From the last declarator to the first.
+  void check(C_PROGRAM& program) override;
+
+  std::vector<DECLARATOR*> declarators;  // in source order; nullptr for a type alone
 };
 
 class RETURN_WITHOUT_EXPRESSION final
