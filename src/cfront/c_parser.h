@@ -124,6 +124,7 @@ class C_PARSER {
   void parse_parameters(PARAMETER_LIST& list);
   DECLARATOR* parse_initializer(DECLARATOR* declarator);
   std::size_t parse_block_declarations(COMPOUND& block);
+  void parse_for_declaration(COMPOUND& scope);
   // The block's first word starts a declaration (peeked).
   bool at_declaration_word();
 

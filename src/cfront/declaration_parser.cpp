@@ -368,6 +368,13 @@ std::size_t C_PARSER::parse_block_declarations(COMPOUND& block) {
   return declarations.size() - before;
 }
 
+// The one declaration of a for loop's first clause, the head of the loop's own block.
+void C_PARSER::parse_for_declaration(COMPOUND& scope) {
+  scope.declarations = program.make<DECLARATION_LIST>();
+  parse_block_declaration(*this, scope.declarations->declarations);
+  scope.declarations->head_count = scope.declarations->declarations.size();
+}
+
 bool C_PARSER::at_declaration_word() {
   return next_word_among(*this, declaration_words);
 }

@@ -195,19 +195,41 @@ void parse_do(C_PARSER& parser, COMPOUND& block) {
   append(block, statement);
 }
 
-// for_statement := "for" "(" [ expression ] ";" [ expression ] ";" [ expression ] ")" statement
+// for_rest := [ expression ] ";" [ expression ] ")" statement   (after the first `;`)
+void parse_for_rest(C_PARSER& parser, COMPOUND& block, FOR& statement) {
+  if (parser.current() != ';') statement.condition = parser.parse_expression();
+  parser.expect_char(';');
+  if (parser.current() != ')') statement.step = parser.parse_expression();
+  parser.expect_char(')');
+  statement.body = parse_loop_body(parser, block);
+  append(block, &statement);
+}
+
+// for_declaration := block_declaration for_rest   (after "for" "(")
+// The loop stands in a block of its own, which holds the declaration: its names end with it.
+void parse_for_with_declaration(C_PARSER& parser, COMPOUND& block, POSITION position) {
+  COMPOUND* scope = parser.program.make<COMPOUND>(&block, position);
+  parser.scopes.push_back(scope);
+  parser.parse_for_declaration(*scope);
+  auto* statement = parser.program.make<FOR>(scope, position);
+  statement->start = position;
+  statement->first_semicolon = parser.token_start();
+  parse_for_rest(parser, *scope, *statement);
+  scope->close_brace = parser.cursor_position();
+  parser.scopes.pop_back();
+  append(block, scope);
+}
+
+// for_statement := "for" "(" ( [ expression ] ";" for_rest | for_declaration )
 void parse_for(C_PARSER& parser, COMPOUND& block) {
-  auto* statement = parser.program.make<FOR>(&block, parser.token_start());
+  const POSITION position = parser.token_start();
   parser.expect_char('(');
+  if (parser.at_declaration_word()) return parse_for_with_declaration(parser, block, position);
+  auto* statement = parser.program.make<FOR>(&block, position);
   if (parser.current() != ';') statement->initial = parser.parse_expression();
   statement->first_semicolon = parser.cursor_position();
   parser.expect_char(';');
-  if (parser.current() != ';') statement->condition = parser.parse_expression();
-  parser.expect_char(';');
-  if (parser.current() != ')') statement->step = parser.parse_expression();
-  parser.expect_char(')');
-  statement->body = parse_loop_body(parser, block);
-  append(block, statement);
+  parse_for_rest(parser, block, *statement);
 }
 
 // goto_statement := "goto" identifier ";"

@@ -444,3 +444,7 @@ TEST(C_CORPUS, globals_locals_nested_loops_and_calls_with_several_parameters) {
 TEST(C_CORPUS, locals_declared_after_statements_are_initialised_where_they_stand) {
   check_program("block_declarations.c", no_failed_check);
 }
+
+TEST(C_CORPUS, a_for_loop_declares_its_variables_once_and_for_itself_alone) {
+  check_program("for_declarations.c", no_failed_check);
+}
