@@ -153,8 +153,8 @@ class C_PARSER {
 
   // ---- Statements and functions (statement_parser.cpp) ----
   void parse_statement(COMPOUND& block);
-  // A declaration or a statement of block.
-  void parse_block_item(COMPOUND& block);
+  // A declaration or a statement of block; at_head when no statement of block comes before.
+  void parse_block_item(COMPOUND& block, bool at_head);
   COMPOUND* parse_block();
   // At the `{` that follows a file-level declarator (the `{` not yet consumed).
   void parse_function_definition(DECLARATOR* declarator);

@@ -152,9 +152,9 @@ void generate(CODEGEN& g, STATEMENT* statement) {
     case STATEMENT_KIND::goto_statement:
       return generate_goto(g, static_cast<GOTO&>(*statement));
     case STATEMENT_KIND::break_statement:
-      return generate_loop_jump(g, true);
+      return generate_break(g, static_cast<BREAK&>(*statement));
     case STATEMENT_KIND::continue_statement:
-      return generate_loop_jump(g, false);
+      return generate_continue(g);
     case STATEMENT_KIND::label:
       return generate_label(g, static_cast<LABEL&>(*statement));
     case STATEMENT_KIND::return_without_expression:

@@ -448,3 +448,7 @@ TEST(C_CORPUS, locals_declared_after_statements_are_initialised_where_they_stand
 TEST(C_CORPUS, a_for_loop_declares_its_variables_once_and_for_itself_alone) {
   check_program("for_declarations.c", no_failed_check);
 }
+
+TEST(C_CORPUS, a_case_runs_its_statements_and_a_break_leaves_its_switch) {
+  check_program("switch_clauses.c", no_failed_check);
+}
