@@ -34,6 +34,7 @@ class SRC_FILE;
 class STATEMENT;
 class SWITCH;
 struct C_FILE;
+enum class STORAGE_CLASS;
 
 // Nesting deeper than this (blocks, parentheses, unary operators, includes) is an error rather
 // than a stack overflow.
@@ -117,7 +118,8 @@ class C_PARSER {
 
   // ---- Declarations (declaration_parser.cpp) ----
   void parse_external_declaration();
-  C_TYPE* parse_specifiers(C_TYPE* type_so_far);
+  // The storage class written, when one may be, goes to storage_class.
+  C_TYPE* parse_specifiers(C_TYPE* type_so_far, STORAGE_CLASS* storage_class = nullptr);
   C_TYPE* parse_type_specifier(C_TYPE* type_so_far);
   DECLARATOR* parse_declarator(C_TYPE* type);
   DECLARATOR* parse_declarator_suffixes(DECLARATOR* declarator);

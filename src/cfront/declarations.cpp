@@ -35,6 +35,14 @@ void report_non_static(C_PROGRAM& program, const POSITION& position) {
   program.services.error_handler.error_at(position, "Non-static initializer.");
 }
 
+// An extern declaration inside a block names a definition elsewhere: it has no value to give.
+void check_extern_in_block(DECLARATOR& declaration, C_PROGRAM& program) {
+  if (declaration.kind() == DECLARATOR_KIND::initializer ||
+      declaration.kind() == DECLARATOR_KIND::initializer_list)
+    program.services.error_handler.error_at(
+        declaration.position(), "An extern declaration in a block takes no initializer.");
+}
+
 }  // namespace
 
 DECLARATOR* DECLARATOR::lookup(INTERNED text) {
@@ -74,7 +82,7 @@ void INITIALIZER::check(C_PROGRAM& program) {
   declarator->check(program);
   if (expression == nullptr) return;
   const POSITION where = expression->position_of();
-  if (in_block ? !check_local_value(program) : !simplify_to_constant(expression, program))
+  if (is_automatic() ? !check_local_value(program) : !simplify_to_constant(expression, program))
     report_non_static(program, where);
 }
 
@@ -117,6 +125,15 @@ ARGUMENT_DECLARATION* PARAMETER_LIST::find(INTERNED text) const {
 }
 
 void check_declarators(std::span<DECLARATOR* const> declarators, C_PROGRAM& program) {
-  for (auto entry = declarators.rbegin(); entry != declarators.rend(); ++entry)
-    if (*entry != nullptr) (*entry)->check(program);
+  for (auto entry = declarators.rbegin(); entry != declarators.rend(); ++entry) {
+    DECLARATOR* declarator = *entry;
+    if (declarator == nullptr) continue;
+    if (declarator->is_extern()) {
+      check_extern_in_block(*declarator, program);
+      continue;
+    }
+    if (declarator->storage_class == STORAGE_CLASS::static_storage)
+      program.use_declaration(*declarator);
+    declarator->check(program);
+  }
 }

@@ -14,6 +14,11 @@
 class DECIMAL_CONSTANT;
 class EXPRESSION;
 
+// The storage class a declaration writes: `auto` and `register` change nothing. A static local
+// lives as a global does; an extern declaration stands for a file-level definition found in
+// the program (an extern with an initialiser at file level is that definition itself).
+enum class STORAGE_CLASS { plain, static_storage, external };
+
 // One kind per concrete declarator class.
 enum class DECLARATOR_KIND {
   type_and_name,
@@ -36,8 +41,9 @@ class DECLARATOR : public C_NODE {
   virtual DECLARATOR* lookup(INTERNED text);
   // Array size and initialiser checks; safe to call again.
   virtual void check(C_PROGRAM&) {}
-  // The declarator that holds the storage: itself, or an initialiser's declarator.
-  virtual DECLARATOR* declared() { return this; }
+  // The declarator that holds the storage: itself, an initialiser's declarator, or an extern
+  // declaration's definition once it is bound.
+  virtual DECLARATOR* declared() { return definition != nullptr ? definition->declared() : this; }
   // The declarator it wraps (an initialiser's, an array's element), or nullptr.
   virtual DECLARATOR* inner() const { return nullptr; }
   virtual bool is_array() const { return false; }
@@ -45,8 +51,16 @@ class DECLARATOR : public C_NODE {
   bool needs_ram_cell = false;  // its address is taken
   bool used = false;            // in the program's used declarations
   // Declared inside a block: an initialiser may then be any expression, computed where the
-  // declaration stands each time it is reached.
+  // declaration stands each time it is reached (unless the local is static).
   bool in_block = false;
+  STORAGE_CLASS storage_class = STORAGE_CLASS::plain;
+  // An extern declaration's definition, set when a use binds it (bind_extern).
+  DECLARATOR* definition = nullptr;
+  bool definition_searched = false;
+
+  // Lives in a block's frame and is initialised where it stands.
+  bool is_automatic() const { return in_block && storage_class == STORAGE_CLASS::plain; }
+  bool is_extern() const { return storage_class == STORAGE_CLASS::external; }
 
  protected:
   explicit DECLARATOR(DECLARATOR_KIND kind) : kind_(kind) {}
@@ -183,5 +197,11 @@ class DECLARATION_LIST final : public C_NODE {
   std::size_t head_count = 0;
 };
 
-// Checks each declarator, from the last to the first (a bare type checks nothing).
+// Checks each declarator of a block, from the last to the first (a bare type checks nothing):
+// a static local also joins the program's used declarations, as a global does, and an extern
+// one is bound to its definition.
 void check_declarators(std::span<DECLARATOR* const> declarators, C_PROGRAM& program);
+
+// The definition an extern declaration stands for, bound on the first call; any other
+// declarator answers itself, and so does an extern without definition, reported once.
+DECLARATOR& bind_extern(DECLARATOR& declaration, C_PROGRAM& program);

@@ -41,10 +41,11 @@ void initialise_array(CODEGEN& g, INITIALIZER_LIST& list) {
   }
 }
 
-// Each local gets its medium, then its initial value, in source order.
+// Each local of the block's frame gets its medium, then its initial value, in source order; a
+// static or extern one lives and is initialised with the globals.
 void declare_locals(CODEGEN& g, std::span<DECLARATOR* const> declarations) {
   for (DECLARATOR* declaration : declarations)
-    if (declaration != nullptr) {
+    if (declaration != nullptr && declaration->is_automatic()) {
       variable_medium(g, declaration->declared());
       initialise(g, declaration);
     }

@@ -452,3 +452,7 @@ TEST(C_CORPUS, a_for_loop_declares_its_variables_once_and_for_itself_alone) {
 TEST(C_CORPUS, a_case_runs_its_statements_and_a_break_leaves_its_switch) {
   check_program("switch_clauses.c", no_failed_check);
 }
+
+TEST(C_CORPUS, static_locals_keep_their_values_and_extern_declarations_find_their_definition) {
+  check_program("storage_classes.c", no_failed_check);
+}
