@@ -37,22 +37,30 @@ void ASSIGNMENT::simplify_sides(C_PROGRAM& program) {
 }
 
 // A type that is not known (a call not found, a register) leaves nothing to test. A refusal
-// shows the two types and the assignment.
-void SIMPLE_ASSIGNMENT::test_types(C_PROGRAM& program) {
+// shows the two types and the store.
+void test_stored_types(C_PROGRAM& program, EXPRESSION& source,
+                       const std::function<C_TYPE*()>& target_type, const POSITION& position,
+                       std::string_view refusal) {
   ERROR_HANDLER& error_handler = program.services.error_handler;
-  if (kind_cast<UNARY_AND>(source) != nullptr) {
-    if (kind_cast<POINTER_TYPE>(target->type_of(program)) == nullptr)
-      error_handler.error_at(position, " Bad assignment.");
+  if (kind_cast<UNARY_AND>(&source) != nullptr) {
+    if (kind_cast<POINTER_TYPE>(target_type()) == nullptr)
+      error_handler.error_at(position, refusal);
     return;
   }
   if (error_handler.error_count() > 0) return;
-  const C_TYPE* source_type = source->type_of(program);
-  const C_TYPE* target_type = target->type_of(program);
-  if (source_type == nullptr || target_type == nullptr) return;
-  if (conforms_to(*source_type, *target_type, error_handler)) return;
+  const C_TYPE* source_type = source.type_of(program);
+  const C_TYPE* target = target_type();
+  if (source_type == nullptr || target == nullptr) return;
+  if (conforms_to(*source_type, *target, error_handler)) return;
   error_handler.add_position(position);
-  error_handler.append(" Bad assignment.");
+  error_handler.append(refusal);
   error_handler.error();
+}
+
+void SIMPLE_ASSIGNMENT::test_types(C_PROGRAM& program) {
+  test_stored_types(
+      program, *source, [this, &program] { return target->type_of(program); }, position,
+      " Bad assignment.");
 }
 
 EXPRESSION* SHIFT_ASSIGNMENT::simplify(C_PROGRAM& program) {

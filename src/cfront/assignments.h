@@ -3,8 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string_view>
 
 #include "cfront/expression.h"
+
+// The type test of storing source where a value of target_type is expected, as `=` makes it: a
+// source `&x` needs a pointer target; any other source must conform, tested while no error is
+// counted. A refusal is reported at position, its text ending with refusal. The target's type
+// is asked for only when needed, as asking may bind a name and report it.
+void test_stored_types(C_PROGRAM& program, EXPRESSION& source,
+                       const std::function<C_TYPE*()>& target_type, const POSITION& position,
+                       std::string_view refusal);
 
 class ASSIGNMENT : public EXPRESSION {
  public:

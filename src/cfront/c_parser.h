@@ -10,6 +10,7 @@
 //   statement_parser.cpp     statements, blocks and function definitions
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,6 +35,7 @@ class SRC_FILE;
 class STATEMENT;
 class SWITCH;
 struct C_FILE;
+enum class STORAGE_CLASS;
 
 // Nesting deeper than this (blocks, parentheses, unary operators, includes) is an error rather
 // than a stack overflow.
@@ -122,14 +124,16 @@ class C_PARSER {
 
   // ---- Declarations (declaration_parser.cpp) ----
   void parse_external_declaration();
-  C_TYPE* parse_specifiers(C_TYPE* type_so_far);
+  // The storage class written, when one may be, goes to storage_class.
+  C_TYPE* parse_specifiers(C_TYPE* type_so_far, STORAGE_CLASS* storage_class = nullptr);
   C_TYPE* parse_type_specifier(C_TYPE* type_so_far);
   C_TYPE* parse_enum(POSITION at);  // enum_parser.cpp
   DECLARATOR* parse_declarator(C_TYPE* type);
   DECLARATOR* parse_declarator_suffixes(DECLARATOR* declarator);
   void parse_parameters(PARAMETER_LIST& list);
   DECLARATOR* parse_initializer(DECLARATOR* declarator);
-  DECLARATION_LIST* parse_block_declarations();
+  std::size_t parse_block_declarations(COMPOUND& block);
+  void parse_for_declaration(COMPOUND& scope);
   // The block's first word starts a declaration (peeked).
   bool at_declaration_word();
 
@@ -158,6 +162,8 @@ class C_PARSER {
 
   // ---- Statements and functions (statement_parser.cpp) ----
   void parse_statement(COMPOUND& block);
+  // A declaration or a statement of block; at_head when no statement of block comes before.
+  void parse_block_item(COMPOUND& block, bool at_head);
   COMPOUND* parse_block();
   // At the `{` that follows a file-level declarator (the `{` not yet consumed).
   void parse_function_definition(DECLARATOR* declarator);

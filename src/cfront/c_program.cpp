@@ -25,6 +25,7 @@ void C_PROGRAM::reset() {
   latest_definitions_.clear();
   checks_under_way = 0;
   used_declarations.clear();
+  file_level_declarations.clear();
   constant_pool.clear();
   largest_asm_register_list = 0;
   files_being_parsed.clear();

@@ -106,6 +106,9 @@ class C_PROGRAM {
   C_FUNCTION* main = nullptr;
   std::vector<C_FUNCTION*> live;  // main first, in the order they became live
   std::vector<DECLARATOR*> used_declarations;
+  // Every file's file-level declarations, in the order they were read: where an extern
+  // declaration finds its definition.
+  std::vector<DECLARATOR*> file_level_declarations;
   std::vector<DECIMAL_CONSTANT*> constant_pool;
   int largest_asm_register_list = 0;
   // Live functions whose check is under way, each inside its caller's (see check_function).

@@ -1,6 +1,7 @@
 // Conformance: whether a value of one C type may be stored where another is expected. The
 // char and int sources follow one table; a pointer conforms to a pointer whose pointed-to type
 // accepts its own. A refusal leaves its reason pending in the error handler for the caller.
+// Also whether two declarations give one thing the same type.
 #include "cfront/c_types.h"
 
 #include "base/error_handler.h"
@@ -74,4 +75,13 @@ bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& erro
   error_handler.add_position(target.position());
   error_handler.append(reason);
   return false;
+}
+
+bool same_type(const C_TYPE& first, const C_TYPE& second) {
+  if (first.kind() != second.kind()) return false;
+  const auto* pointer = kind_cast<POINTER_TYPE>(&first);
+  if (pointer == nullptr) return true;
+  const C_TYPE& pointed_to = *pointer->pointed_to;
+  const C_TYPE& other = *static_cast<const POINTER_TYPE&>(second).pointed_to;
+  return pointed_to.is_const == other.is_const && same_type(pointed_to, other);
 }

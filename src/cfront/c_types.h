@@ -33,6 +33,9 @@ class C_TYPE : public C_NODE {
   // "void", "char", "unsigned char", "int", "unsigned int"; a pointer appends '*'.
   virtual std::string display_name() const = 0;
 
+  // Written with `const`: an object of this type cannot be changed once initialised.
+  bool is_const = false;
+
  protected:
   C_TYPE(TYPE_KIND kind, POSITION position) : kind_(kind), position_(position) {}
 
@@ -100,3 +103,8 @@ class POINTER_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::pointer_type> {
 // with both types' positions, for the caller to complete and emit; a refusal without a reason
 // leaves nothing. A void source is a compiler stop (COMPILER_STOP).
 bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& error_handler);
+
+// Two declarations of one object or function agree on it: the same kinds, pointing to the same
+// types, with the same `const` below a pointer (the object's own `const` may differ, as for
+// parameters).
+bool same_type(const C_TYPE& first, const C_TYPE& second);

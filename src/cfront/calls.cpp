@@ -4,6 +4,7 @@
 #include "cfront/calls.h"
 
 #include <cstddef>
+#include <string>
 
 #include "base/error_handler.h"
 #include "base/kind_cast.h"
@@ -11,6 +12,7 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/declarations.h"
+#include "cfront/variables.h"
 
 namespace {
 
@@ -37,6 +39,14 @@ bool argument_conforms(EXPRESSION& argument, const ARGUMENT_DECLARATION& paramet
   error_handler.append(" Actual/Formal argument type mismatch.");
   error_handler.error();
   return false;
+}
+
+// The name of the variable an expression is (a name not bound yet included), or nullptr.
+const NAME* variable_name(EXPRESSION* expression) {
+  if (auto* local = kind_cast<LOCAL_VARIABLE>(expression)) return local->use;
+  if (auto* global = kind_cast<GLOBAL_VARIABLE>(expression)) return global->use;
+  if (auto* argument = kind_cast<ARGUMENT>(expression)) return argument->use;
+  return kind_cast<NAME>(expression);
 }
 
 }  // namespace
@@ -83,6 +93,7 @@ EXPRESSION* POINTER_USAGE::simplify(C_PROGRAM& program) {
   if (!is_pointer && !undefined_name)
     program.services.error_handler.error_at(position_of(),
                                             "Only a pointer or an array can be indexed.");
+  base_name = variable_name(base);
   simplify_value(base, program);
   simplify_value(index, program);
   return this;
@@ -93,6 +104,15 @@ C_TYPE* POINTER_USAGE::type_of(C_PROGRAM& program) {
   if (auto* pointer = kind_cast<POINTER_TYPE>(base->type_of(program)))
     element_type = pointer->pointed_to;
   return element_type;
+}
+
+void POINTER_USAGE::check_writable(C_PROGRAM& program) {
+  const C_TYPE* element = type_of(program);
+  if (element == nullptr || !element->is_const) return;
+  program.services.error_handler.error_at(
+      position_of(), base_name != nullptr
+                         ? "An element of " + *base_name->text + " is const: it cannot be changed."
+                         : std::string("This element is const: it cannot be changed."));
 }
 
 void POINTER_USAGE::take_address(C_PROGRAM&) {

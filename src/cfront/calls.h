@@ -36,13 +36,15 @@ class POINTER_USAGE final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::pointer_
   EXPRESSION* simplify(C_PROGRAM& program) override;
   // The pointed-to type of the base's type (cached).
   C_TYPE* type_of(C_PROGRAM& program) override;
-  void check_writable(C_PROGRAM&) override {}
+  // A const element is reported with the name of its array or pointer.
+  void check_writable(C_PROGRAM& program) override;
   void take_address(C_PROGRAM& program) override;
   POSITION position_of() const override { return base->position_of(); }
   POSITION end_position() const override { return closing_bracket; }
 
   bool checked = false;
   EXPRESSION* base;
+  const NAME* base_name = nullptr;  // the variable the base was, before its simplification
   EXPRESSION* index;
   C_TYPE* element_type = nullptr;
   POSITION closing_bracket;

@@ -1,14 +1,12 @@
-// The check of a block: its declarations, then its statements, each list from its last entry to
-// its first, so the diagnostics of one block come out in reverse source order.
+// The check of a block: its head declarations, then its statements, each list from its last
+// entry to its first, so the diagnostics of one block come out in reverse source order. The
+// declarations after its first statement are checked as the statements they stand in.
 #include "cfront/compound.h"
 
 #include "cfront/declarations.h"
 
 void COMPOUND::check(C_PROGRAM& program) {
-  if (declarations != nullptr)
-    for (auto entry = declarations->declarations.rbegin();
-         entry != declarations->declarations.rend(); ++entry)
-      if (*entry != nullptr) (*entry)->check(program);  // a bare type checks nothing
+  if (declarations != nullptr) check_declarators(declarations->head(), program);
   for (auto statement = statements.rbegin(); statement != statements.rend(); ++statement)
     (*statement)->check(program);
 }

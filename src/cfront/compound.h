@@ -31,6 +31,7 @@ enum class STATEMENT_KIND {
   return_expression,
   asm_call,
   asm_macro,
+  declaration,
 };
 
 class STATEMENT : public C_NODE {
@@ -52,7 +53,8 @@ class COMPOUND final : public OF_KIND<STATEMENT, STATEMENT_KIND::compound> {
  public:
   COMPOUND(COMPOUND* enclosing, POSITION open_brace)
       : OF_KIND(enclosing), enclosing(enclosing), open_brace(open_brace) {}
-  // Declarations from the last to the first, then statements from the last to the first.
+  // Its head declarations from the last to the first, then its statements from the last to
+  // the first.
   void check(C_PROGRAM& program) override;
   // The function it belongs to: set on a body, found through the enclosing blocks otherwise.
   C_FUNCTION* owning_function();

@@ -9,6 +9,7 @@
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
 #include "cfront/c_stops.h"
+#include "cfront/compound.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/expression.h"
@@ -16,9 +17,19 @@
 
 namespace {
 
-// Storage classes and qualifiers: none is supported.
-constexpr std::array<std::string_view, 7> refused_specifier_words{
-    "typedef", "extern", "static", "auto", "register", "const", "volatile"};
+// The storage classes a declaration may write; `auto` and `register` change nothing. A
+// parameter may be `register` only.
+struct STORAGE_WORD {
+  std::string_view word;
+  STORAGE_CLASS storage_class;
+};
+
+constexpr STORAGE_WORD storage_words[] = {
+    {"static", STORAGE_CLASS::static_storage},
+    {"extern", STORAGE_CLASS::external},
+    {"auto", STORAGE_CLASS::plain},
+    {"register", STORAGE_CLASS::plain},
+};
 
 // The type words left out of the language, with the construct each refusal names.
 struct REFUSED_TYPE_WORD {
@@ -111,6 +122,28 @@ C_TYPE* parse_unsigned(C_PARSER& parser, POSITION unsigned_position) {
   return program.make<UNSIGNED_INT_TYPE>(unsigned_position, POSITION{});
 }
 
+// storage_class := "static" | "extern" | "auto" | "register"   (written into storage_class;
+// without one to write into, a parameter's, only "register")
+bool match_storage_class(C_PARSER& parser, STORAGE_CLASS* storage_class) {
+  for (const STORAGE_WORD& row : storage_words) {
+    if (!parser.next_word_is(row.word)) continue;
+    if (storage_class == nullptr && row.word != "register") parser.not_implemented();
+    parser.match_keyword(row.word);
+    if (storage_class != nullptr) *storage_class = row.storage_class;
+    return true;
+  }
+  return false;
+}
+
+// qualifier := "const" | "volatile"   (volatile changes nothing: every access is made anyway)
+bool match_qualifier(C_PARSER& parser, bool& is_const) {
+  if (parser.match_keyword("const")) {
+    is_const = true;
+    return true;
+  }
+  return parser.match_keyword("volatile");
+}
+
 // After a type: a character that ends the specifiers, or a name that begins the declarator.
 // A name followed by anything else is refused; any other word is one more pass.
 bool specifiers_end_here(C_PARSER& parser) {
@@ -178,16 +211,29 @@ DECLARATOR* parse_prototype_suffix(C_PARSER& parser, DECLARATOR* declarator) {
   return program.make<FUNCTION_PROTOTYPE>(return_type, named->name(), parameters);
 }
 
-// parameter := specifiers ( ")" | "*" { "*" } [ identifier ] | identifier )
+// pointers := { "*" { qualifier } }
+// Each star is one more pointer level; `* const` makes that pointer const. A pointer to no
+// type (an item written without one) stays without type.
+C_TYPE* parse_pointers(C_PARSER& parser, C_TYPE* type) {
+  while (parser.match_char('*')) {
+    const POSITION star = parser.token_start();
+    if (type != nullptr) type = parser.program.make<POINTER_TYPE>(star, type);
+    bool is_const = false;
+    while (match_qualifier(parser, is_const)) continue;
+    if (is_const && type != nullptr) type->is_const = true;
+  }
+  return type;
+}
+
+// parameter := specifiers ( ")" | pointers [ identifier ] | identifier )
 // A plain type stands unnamed only as the last parameter (`f(void)`, `f(int)`); a pointer
 // type may stand unnamed anywhere (`f(int *, int)`).
 ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
   C_PROGRAM& program = parser.program;
   C_TYPE* type = parser.parse_specifiers(nullptr);
   if (parser.current() == ')') return program.make<ARGUMENT_DECLARATION>(type, nullptr);
-  bool pointer = false;
-  for (; parser.match_char('*'); pointer = true)
-    type = program.make<POINTER_TYPE>(parser.token_start(), type);
+  const bool pointer = parser.current() == '*';
+  type = parse_pointers(parser, type);
   if (pointer && is_one_of(parser.current(), ",)"))
     return program.make<ARGUMENT_DECLARATION>(type, nullptr);
   if (!parser.read_identifier()) parser.not_implemented();
@@ -240,28 +286,53 @@ void refuse_prototype(DECLARATOR* declarator) {
 }
 
 // declaration_end := { "," declarator_and_initializer } ";"
-// Every declarator of the declaration, the first one given, in source order, shares the type.
-std::vector<DECLARATOR*> parse_declaration_end(C_PARSER& parser, C_TYPE* type,
-                                               DECLARATOR* first) {
-  std::vector<DECLARATOR*> declarators{first};
+// Every declarator of the declaration, the first one given, shares the type; each joins
+// declarators, in source order, once its initialiser is read, so the next one can use it.
+void parse_declaration_end(C_PARSER& parser, C_TYPE* type, DECLARATOR* first,
+                           std::vector<DECLARATOR*>& declarators) {
+  DECLARATOR* last = first;
   for (;;) {
     if (parser.current() != ',' && parser.current() != ';') parser.not_implemented();
-    refuse_prototype(declarators.back());
+    refuse_prototype(last);
+    declarators.push_back(last);
     if (!parser.match_char(',')) break;
-    declarators.push_back(parse_declarator_and_initializer(parser, type));
+    last = parse_declarator_and_initializer(parser, type);
   }
   parser.match_char(';');
-  return declarators;
+}
+
+// The declarator, and each one it wraps, knows its storage class and whether a block declares
+// it.
+void mark_declarator(DECLARATOR* declarator, STORAGE_CLASS storage_class, bool in_block) {
+  for (DECLARATOR* part = declarator; part != nullptr; part = part->inner()) {
+    part->storage_class = storage_class;
+    part->in_block = in_block;
+  }
+}
+
+bool is_initialised(const DECLARATOR* declarator) {
+  return declarator->kind() == DECLARATOR_KIND::initializer ||
+         declarator->kind() == DECLARATOR_KIND::initializer_list;
 }
 
 // block_declaration := specifiers ( ";" | declarator_and_initializer declaration_end )
 // A type alone is kept as a nullptr declarator.
 void parse_block_declaration(C_PARSER& parser, std::vector<DECLARATOR*>& declarations) {
-  C_TYPE* type = parser.parse_specifiers(nullptr);
+  STORAGE_CLASS storage_class = STORAGE_CLASS::plain;
+  C_TYPE* type = parser.parse_specifiers(nullptr, &storage_class);
   if (parser.match_char(';')) return declarations.push_back(nullptr);
-  DECLARATOR* first = parse_declarator_and_initializer(parser, type);
-  for (DECLARATOR* declarator : parse_declaration_end(parser, type, first))
-    declarations.push_back(declarator);
+  const std::size_t before = declarations.size();
+  parse_declaration_end(parser, type, parse_declarator_and_initializer(parser, type), declarations);
+  for (std::size_t k = before; k < declarations.size(); ++k)
+    mark_declarator(declarations[k], storage_class, true);
+}
+
+// File-level declarators: an extern one with an initialiser is the definition itself.
+void mark_file_level(const std::vector<DECLARATOR*>& declarators, STORAGE_CLASS storage_class) {
+  for (DECLARATOR* declarator : declarators) {
+    const bool definition = storage_class == STORAGE_CLASS::external && is_initialised(declarator);
+    mark_declarator(declarator, definition ? STORAGE_CLASS::plain : storage_class, false);
+  }
 }
 
 // After a block declaration: statements begin at one of their characters or words, or at a
@@ -284,7 +355,8 @@ void C_PARSER::parse_external_declaration() {
   if (current() == '#') return parse_directive();
   refuse_item_without_type(*this);
   declared_enumerators = false;
-  C_TYPE* type = parse_specifiers(nullptr);
+  STORAGE_CLASS storage_class = STORAGE_CLASS::plain;
+  C_TYPE* type = parse_specifiers(nullptr, &storage_class);
   // A type alone declares nothing, unless it is an enum that declares its enumerators.
   if (current() == ';' && declared_enumerators) {
     match_char(';');
@@ -294,18 +366,27 @@ void C_PARSER::parse_external_declaration() {
   DECLARATOR* declarator = parse_declarator_and_initializer(*this, type);
   // A definition is added to the file's functions by parse_function_definition.
   if (current() == '{') return parse_function_definition(declarator);
-  for (DECLARATOR* each : parse_declaration_end(*this, type, declarator))
-    if (file != nullptr) file->declarations.push_back(each);
+  std::vector<DECLARATOR*> declarators;
+  parse_declaration_end(*this, type, declarator, declarators);
+  mark_file_level(declarators, storage_class);
+  std::vector<DECLARATOR*>& every_file = program.file_level_declarations;
+  every_file.insert(every_file.end(), declarators.begin(), declarators.end());
+  if (file != nullptr)
+    file->declarations.insert(file->declarations.end(), declarators.begin(), declarators.end());
 }
 
-// specifiers := { type_specifier }   (storage classes and qualifiers are refused; the last
-//               type keyword wins, so `unsigned long` is an int)
-C_TYPE* C_PARSER::parse_specifiers(C_TYPE* type_so_far) {
+// specifiers := { storage_class | qualifier | type_specifier }   (typedef is refused; the last
+//               type keyword wins, so `unsigned long` is an int; a type must be written)
+C_TYPE* C_PARSER::parse_specifiers(C_TYPE* type_so_far, STORAGE_CLASS* storage_class) {
   C_TYPE* type = type_so_far;
+  bool is_const = false;
   do {
-    if (next_word_among(*this, refused_specifier_words)) not_implemented();
+    if (next_word_is("typedef")) not_implemented();
+    if (match_storage_class(*this, storage_class) || match_qualifier(*this, is_const)) continue;
     type = parse_type_specifier(type);
   } while (!specifiers_end_here(*this));
+  if (type == nullptr) not_implemented();  // `static x;`, `const *p`: C's implicit int
+  if (is_const) type->is_const = true;
   return type;
 }
 
@@ -326,14 +407,9 @@ C_TYPE* C_PARSER::parse_type_specifier(C_TYPE*) {
   syntax_error();
 }
 
-// declarator := { "*" } identifier declarator_suffixes
+// declarator := pointers identifier declarator_suffixes
 DECLARATOR* C_PARSER::parse_declarator(C_TYPE* type) {
-  while (match_char('*')) {
-    const POSITION star = token_start();
-    if (next_word_is("const") || next_word_is("volatile")) not_implemented();
-    // A pointer to no type (an item written without one) stays without type.
-    if (type != nullptr) type = program.make<POINTER_TYPE>(star, type);
-  }
+  type = parse_pointers(*this, type);
   if (!read_identifier()) {
     if (current() != '(') expect_char('(');
     if (current() == '(') not_implemented("a parenthesised declarator (function pointers)");
@@ -387,12 +463,23 @@ DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
 }
 
 // block_declarations := block_declaration { block_declaration }
-DECLARATION_LIST* C_PARSER::parse_block_declarations() {
-  DECLARATION_LIST* list = program.make<DECLARATION_LIST>();
+// Each declarator joins the block's declarations as soon as it is read: the names declared so
+// far are those a later initialiser or statement sees. Answers how many were read.
+std::size_t C_PARSER::parse_block_declarations(COMPOUND& block) {
+  if (block.declarations == nullptr) block.declarations = program.make<DECLARATION_LIST>();
+  std::vector<DECLARATOR*>& declarations = block.declarations->declarations;
+  const std::size_t before = declarations.size();
   do {
-    parse_block_declaration(*this, list->declarations);
+    parse_block_declaration(*this, declarations);
   } while (!errors_counted() && more_block_declarations(*this));
-  return list;
+  return declarations.size() - before;
+}
+
+// The one declaration of a for loop's first clause, the head of the loop's own block.
+void C_PARSER::parse_for_declaration(COMPOUND& scope) {
+  scope.declarations = program.make<DECLARATION_LIST>();
+  parse_block_declaration(*this, scope.declarations->declarations);
+  scope.declarations->head_count = scope.declarations->declarations.size();
 }
 
 bool C_PARSER::at_declaration_word() {

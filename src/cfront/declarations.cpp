@@ -1,12 +1,14 @@
 // The checks of declarations, run when live code reaches them: an array's size must fold to a
 // positive constant (checked once), and every initialiser must fold to constants, which then
-// replace the expressions as written. Also the name lookups of declarators and parameter lists.
+// replace the expressions as written; a local's scalar initialiser may be any value. Also the
+// name lookups of declarators and parameter lists.
 #include "cfront/declarations.h"
 
 #include <cstdint>
 
 #include "base/error_handler.h"
 #include "base/kind_cast.h"
+#include "cfront/assignments.h"
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 #include "cfront/expression.h"
@@ -31,6 +33,14 @@ const char* size_problem(const DECIMAL_CONSTANT* size) {
 
 void report_non_static(C_PROGRAM& program, const POSITION& position) {
   program.services.error_handler.error_at(position, "Non-static initializer.");
+}
+
+// An extern declaration inside a block names a definition elsewhere: it has no value to give.
+void check_extern_in_block(DECLARATOR& declaration, C_PROGRAM& program) {
+  if (declaration.kind() == DECLARATOR_KIND::initializer ||
+      declaration.kind() == DECLARATOR_KIND::initializer_list)
+    program.services.error_handler.error_at(
+        declaration.position(), "An extern declaration in a block takes no initializer.");
 }
 
 }  // namespace
@@ -72,7 +82,19 @@ void INITIALIZER::check(C_PROGRAM& program) {
   declarator->check(program);
   if (expression == nullptr) return;
   const POSITION where = expression->position_of();
-  if (!simplify_to_constant(expression, program)) report_non_static(program, where);
+  if (is_automatic() ? !check_local_value(program) : !simplify_to_constant(expression, program))
+    report_non_static(program, where);
+}
+
+// A local's value may be computed where it is declared: it is stored as `x = value` stores it.
+// False when the expression gives nothing to store.
+bool INITIALIZER::check_local_value(C_PROGRAM& program) {
+  EXPRESSION* value = simplify_value(expression, program);
+  if (value == nullptr) return false;
+  if (!value->is_constant())
+    test_stored_types(
+        program, *value, [this] { return declarator->type(); }, position(), " Bad initialization.");
+  return true;
 }
 
 // Fewer items than elements leave the rest 0, and a string fills an array one shorter than
@@ -108,4 +130,18 @@ ARGUMENT_DECLARATION* PARAMETER_LIST::find(INTERNED text) const {
   for (auto parameter = parameters.rbegin(); parameter != parameters.rend(); ++parameter)
     if ((*parameter)->name != nullptr && (*parameter)->name->text == text) return *parameter;
   return nullptr;
+}
+
+void check_declarators(std::span<DECLARATOR* const> declarators, C_PROGRAM& program) {
+  for (auto entry = declarators.rbegin(); entry != declarators.rend(); ++entry) {
+    DECLARATOR* declarator = *entry;
+    if (declarator == nullptr) continue;
+    if (declarator->is_extern()) {
+      check_extern_in_block(*declarator, program);
+      continue;
+    }
+    if (declarator->storage_class == STORAGE_CLASS::static_storage)
+      program.use_declaration(*declarator);
+    declarator->check(program);
+  }
 }

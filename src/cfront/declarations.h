@@ -3,7 +3,9 @@
 // forwarding to its type; `check` runs the array and initialiser checks when live code reaches it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "cfront/c_name.h"
@@ -11,6 +13,11 @@
 
 class DECIMAL_CONSTANT;
 class EXPRESSION;
+
+// The storage class a declaration writes: `auto` and `register` change nothing. A static local
+// lives as a global does; an extern declaration stands for a file-level definition found in
+// the program (an extern with an initialiser at file level is that definition itself).
+enum class STORAGE_CLASS { plain, static_storage, external };
 
 // One kind per concrete declarator class.
 enum class DECLARATOR_KIND {
@@ -34,12 +41,26 @@ class DECLARATOR : public C_NODE {
   virtual DECLARATOR* lookup(INTERNED text);
   // Array size and initialiser checks; safe to call again.
   virtual void check(C_PROGRAM&) {}
-  // The declarator that holds the storage: itself, or an initialiser's declarator.
-  virtual DECLARATOR* declared() { return this; }
+  // The declarator that holds the storage: itself, an initialiser's declarator, or an extern
+  // declaration's definition once it is bound.
+  virtual DECLARATOR* declared() { return definition != nullptr ? definition->declared() : this; }
+  // The declarator it wraps (an initialiser's, an array's element), or nullptr.
+  virtual DECLARATOR* inner() const { return nullptr; }
   virtual bool is_array() const { return false; }
 
   bool needs_ram_cell = false;  // its address is taken
   bool used = false;            // in the program's used declarations
+  // Declared inside a block: an initialiser may then be any expression, computed where the
+  // declaration stands each time it is reached (unless the local is static).
+  bool in_block = false;
+  STORAGE_CLASS storage_class = STORAGE_CLASS::plain;
+  // An extern declaration's definition, set when a use binds it (bind_extern).
+  DECLARATOR* definition = nullptr;
+  bool definition_searched = false;
+
+  // Lives in a block's frame and is initialised where it stands.
+  bool is_automatic() const { return in_block && storage_class == STORAGE_CLASS::plain; }
+  bool is_extern() const { return storage_class == STORAGE_CLASS::external; }
 
  protected:
   explicit DECLARATOR(DECLARATOR_KIND kind) : kind_(kind) {}
@@ -78,6 +99,7 @@ class ARRAY_TYPE final : public OF_KIND<DECLARATOR, DECLARATOR_KIND::array_type>
   NAME* name() const override { return element->name(); }
   POSITION position() const override;
   void check(C_PROGRAM& program) override;
+  DECLARATOR* inner() const override { return element; }
   bool is_array() const override { return true; }
 
   DECLARATOR* element;
@@ -130,6 +152,7 @@ class INITIALIZING : public DECLARATOR {
   POSITION position() const override { return declarator->position(); }
   DECLARATOR* lookup(INTERNED text) override { return declarator->lookup(text); }
   DECLARATOR* declared() override { return declarator->declared(); }
+  DECLARATOR* inner() const override { return declarator; }
   bool is_array() const override { return declarator->is_array(); }
 
   DECLARATOR* declarator;
@@ -139,7 +162,8 @@ class INITIALIZING : public DECLARATOR {
       : DECLARATOR(kind), declarator(declarator) {}
 };
 
-// `declarator = expression`; the check folds the expression to a constant.
+// `declarator = expression`; the check folds the expression to a constant, which a local may
+// do without: its value is then stored as `=` would store it.
 class INITIALIZER final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initializer> {
  public:
   INITIALIZER(DECLARATOR* declarator, EXPRESSION* expression)
@@ -147,6 +171,9 @@ class INITIALIZER final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initiali
   void check(C_PROGRAM& program) override;
 
   EXPRESSION* expression;
+
+ private:
+  bool check_local_value(C_PROGRAM& program);
 };
 
 // `declarator = { items }`; only an array may have one.
@@ -162,9 +189,23 @@ class INITIALIZER_LIST final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::ini
   bool from_string = false;  // a string's characters and its ending 0
 };
 
-// The declarations at the head of a block, in source order (a bare type is kept as a nullptr
-// declarator and checks nothing).
+// Every declaration of a block, in source order (a bare type is kept as a nullptr declarator
+// and checks nothing). Names bind to those read so far. The first head_count stand before the
+// block's first statement and are the block's own to check and initialise; the others belong
+// to the DECLARATION_STATEMENT where they stand.
 class DECLARATION_LIST final : public C_NODE {
  public:
+  std::span<DECLARATOR* const> head() const { return {declarations.data(), head_count}; }
+
   std::vector<DECLARATOR*> declarations;
+  std::size_t head_count = 0;
 };
+
+// Checks each declarator of a block, from the last to the first (a bare type checks nothing):
+// a static local also joins the program's used declarations, as a global does, and an extern
+// one is bound to its definition.
+void check_declarators(std::span<DECLARATOR* const> declarators, C_PROGRAM& program);
+
+// The definition an extern declaration stands for, bound on the first call; any other
+// declarator answers itself, and so does an extern without definition, reported once.
+DECLARATOR& bind_extern(DECLARATOR& declaration, C_PROGRAM& program);

@@ -1,11 +1,10 @@
 // Statements, blocks and function definitions. A statement appends itself to the block it is
 // parsed in; one that owns a sub-statement parses it into the same block and takes it back, so
-// a label before the sub-statement stays in the block. Each `case` and `default` owns exactly
-// one statement and goes to the innermost open switch, not to the block.
+// a label before the sub-statement stays in the block. Each `case` and `default` owns the
+// statements up to the next one and goes to the innermost open switch, not to the block.
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "base/error_handler.h"
@@ -61,8 +60,8 @@ std::vector<STATEMENT*> statements_without_switch_bodies(const std::vector<STATE
   return kept;
 }
 
-// What the switch's body left in the block belongs to no case: the statements of a body block,
-// or the body itself when it is not a block. The check reports them.
+// What the switch's body left in the block belongs to no case: the statements of a body block
+// before its first case, or the body itself when it is not a block. The check reports them.
 void note_statements_outside_cases(SWITCH& node, const COMPOUND& block, std::size_t before) {
   for (STATEMENT* statement : statements_without_switch_bodies(block.statements, before)) {
     auto* body_block = kind_cast<COMPOUND>(statement);
@@ -100,7 +99,40 @@ bool parse_labeled_statement(C_PARSER& parser, COMPOUND& block) {
   return true;
 }
 
-// case_clause := "case" conditional ":" statement
+// The next case or default, or the end of the switch's body, ends a clause's statements.
+bool clause_ends_here(C_PARSER& parser) {
+  return parser.current() == '}' || parser.errors_counted() || parser.next_word_is("case") ||
+         parser.next_word_is("default");
+}
+
+bool holds_a_label(const COMPOUND& block, std::size_t from) {
+  return std::any_of(block.statements.begin() + static_cast<std::ptrdiff_t>(from),
+                     block.statements.end(),
+                     [](const STATEMENT* statement) { return kind_cast<LABEL>(statement); });
+}
+
+// clause_statements := statement { block_item }   (up to the next clause or the body's end)
+// One statement is the clause's own, as it always was; several, or a label before the one,
+// become a block of the clause's own, which keeps their order and the switch body's names.
+// The further statements are read only directly in the switch's body block.
+STATEMENT* parse_clause_statements(C_PARSER& parser, COMPOUND& block, const SWITCH& owner) {
+  const POSITION start = parser.cursor_position();
+  const std::size_t before = block.statements.size();
+  STATEMENT* first = parse_sub_statement(parser, block);
+  const bool in_body = parser.scopes.size() == owner.body_depth && &block == parser.scopes.back();
+  if (!holds_a_label(block, before) && (!in_body || clause_ends_here(parser))) return first;
+  if (first != nullptr) append(block, first);
+  while (in_body && !clause_ends_here(parser)) parser.parse_block_item(block, false);
+  COMPOUND* statements = parser.program.make<COMPOUND>(&block, start);
+  statements->start = start;
+  const auto from = block.statements.begin() + static_cast<std::ptrdiff_t>(before);
+  statements->statements.assign(from, block.statements.end());
+  block.statements.erase(from, block.statements.end());
+  statements->close_brace = parser.cursor_position();
+  return statements;
+}
+
+// case_clause := "case" conditional ":" clause_statements
 void parse_case(C_PARSER& parser, COMPOUND& block) {
   if (parser.switches.empty()) {
     parser.report(parser.cursor_position(), "There is no switch before.");
@@ -110,12 +142,12 @@ void parse_case(C_PARSER& parser, COMPOUND& block) {
   EXPRESSION* expression = parser.parse_conditional();
   if (expression == nullptr) parser.not_implemented();
   parser.expect_char(':');
-  STATEMENT* statement = parse_sub_statement(parser, block);
+  STATEMENT* statement = parse_clause_statements(parser, block, *owner);
   owner->cases.push_back(
       parser.program.make<CASE>(owner->block, parser.cursor_position(), expression, statement));
 }
 
-// default_clause := "default" ":" statement
+// default_clause := "default" ":" clause_statements
 void parse_default(C_PARSER& parser, COMPOUND& block) {
   if (parser.switches.empty()) {
     parser.report(parser.cursor_position(), "There is no switch before.");
@@ -123,7 +155,7 @@ void parse_default(C_PARSER& parser, COMPOUND& block) {
   }
   SWITCH* owner = parser.switches.back();
   parser.expect_char(':');
-  STATEMENT* statement = parse_sub_statement(parser, block);
+  STATEMENT* statement = parse_clause_statements(parser, block, *owner);
   if (owner->default_clause != nullptr) {
     parser.report(owner->default_clause->position, "Only one default clause.");
     return;
@@ -166,6 +198,7 @@ void parse_switch(C_PARSER& parser, COMPOUND& block) {
   const POSITION position = parser.token_start();
   auto* statement = parser.program.make<SWITCH>(&block, position, parse_condition(parser, false));
   const std::size_t before = block.statements.size();
+  statement->body_depth = parser.scopes.size() + 1;
   parser.switches.push_back(statement);
   {
     JUMP_SCOPE_GUARD inside(parser, C_PARSER::JUMP_SCOPE::switch_body);
@@ -195,19 +228,41 @@ void parse_do(C_PARSER& parser, COMPOUND& block) {
   append(block, statement);
 }
 
-// for_statement := "for" "(" [ expression ] ";" [ expression ] ";" [ expression ] ")" statement
+// for_rest := [ expression ] ";" [ expression ] ")" statement   (after the first `;`)
+void parse_for_rest(C_PARSER& parser, COMPOUND& block, FOR& statement) {
+  if (parser.current() != ';') statement.condition = parser.parse_expression();
+  parser.expect_char(';');
+  if (parser.current() != ')') statement.step = parser.parse_expression();
+  parser.expect_char(')');
+  statement.body = parse_loop_body(parser, block);
+  append(block, &statement);
+}
+
+// for_declaration := block_declaration for_rest   (after "for" "(")
+// The loop stands in a block of its own, which holds the declaration: its names end with it.
+void parse_for_with_declaration(C_PARSER& parser, COMPOUND& block, POSITION position) {
+  COMPOUND* scope = parser.program.make<COMPOUND>(&block, position);
+  parser.scopes.push_back(scope);
+  parser.parse_for_declaration(*scope);
+  auto* statement = parser.program.make<FOR>(scope, position);
+  statement->start = position;
+  statement->first_semicolon = parser.token_start();
+  parse_for_rest(parser, *scope, *statement);
+  scope->close_brace = parser.cursor_position();
+  parser.scopes.pop_back();
+  append(block, scope);
+}
+
+// for_statement := "for" "(" ( [ expression ] ";" for_rest | for_declaration )
 void parse_for(C_PARSER& parser, COMPOUND& block) {
-  auto* statement = parser.program.make<FOR>(&block, parser.token_start());
+  const POSITION position = parser.token_start();
   parser.expect_char('(');
+  if (parser.at_declaration_word()) return parse_for_with_declaration(parser, block, position);
+  auto* statement = parser.program.make<FOR>(&block, position);
   if (parser.current() != ';') statement->initial = parser.parse_expression();
   statement->first_semicolon = parser.cursor_position();
   parser.expect_char(';');
-  if (parser.current() != ';') statement->condition = parser.parse_expression();
-  parser.expect_char(';');
-  if (parser.current() != ')') statement->step = parser.parse_expression();
-  parser.expect_char(')');
-  statement->body = parse_loop_body(parser, block);
-  append(block, statement);
+  parse_for_rest(parser, block, *statement);
 }
 
 // goto_statement := "goto" identifier ";"
@@ -234,19 +289,24 @@ void parse_return(C_PARSER& parser, COMPOUND& block) {
   append(block, parser.program.make<RETURN_EXPRESSION>(&block, position, semicolon, expression));
 }
 
-// break_statement := "break" ";"   continue_statement := "continue" ";"   (inside a loop)
-// A break inside a switch is refused: each case already leaves the switch at its end.
-template <class NODE>
-void parse_loop_jump(C_PARSER& parser, COMPOUND& block) {
+// break_statement := "break" ";"   (inside a loop or a switch: it leaves the innermost)
+void parse_break(C_PARSER& parser, COMPOUND& block) {
   const POSITION position = parser.token_start();
-  const bool is_break = std::is_same_v<NODE, BREAK>;
-  const auto loop = std::find(parser.jump_scopes.rbegin(), parser.jump_scopes.rend(),
-                              C_PARSER::JUMP_SCOPE::loop);
-  if (is_break && !parser.jump_scopes.empty() &&
-      parser.jump_scopes.back() == C_PARSER::JUMP_SCOPE::switch_body)
-    parser.not_implemented();
+  const std::vector<C_PARSER::JUMP_SCOPE>& scopes = parser.jump_scopes;
   parser.expect_char(';');
-  append(block, parser.program.make<NODE>(&block, position, loop != parser.jump_scopes.rend()));
+  auto* statement = parser.program.make<BREAK>(&block, position, !scopes.empty());
+  statement->leaves_switch = !scopes.empty() && scopes.back() == C_PARSER::JUMP_SCOPE::switch_body;
+  append(block, statement);
+}
+
+// continue_statement := "continue" ";"   (inside a loop, through any switch)
+void parse_continue(C_PARSER& parser, COMPOUND& block) {
+  const POSITION position = parser.token_start();
+  const std::vector<C_PARSER::JUMP_SCOPE>& scopes = parser.jump_scopes;
+  const bool in_loop =
+      std::find(scopes.begin(), scopes.end(), C_PARSER::JUMP_SCOPE::loop) != scopes.end();
+  parser.expect_char(';');
+  append(block, parser.program.make<CONTINUE>(&block, position, in_loop));
 }
 
 struct KEYWORD_STATEMENT {
@@ -257,8 +317,8 @@ struct KEYWORD_STATEMENT {
 constexpr KEYWORD_STATEMENT keyword_statements[] = {
     {"case", parse_case},     {"default", parse_default}, {"if", parse_if},
     {"switch", parse_switch}, {"while", parse_while},     {"do", parse_do},
-    {"for", parse_for},       {"goto", parse_goto},       {"continue", parse_loop_jump<CONTINUE>},
-    {"break", parse_loop_jump<BREAK>},        {"return", parse_return},
+    {"for", parse_for},       {"goto", parse_goto},       {"continue", parse_continue},
+    {"break", parse_break},   {"return", parse_return},
 };
 
 // A block, or a statement that begins with its keyword; false when neither begins here.
@@ -349,15 +409,32 @@ void C_PARSER::parse_statement(COMPOUND& block) {
   mark_starts(block, before, start);
 }
 
-// block := "{" [ block_declarations ] { statement } "}"
+// block_item := block_declarations | statement
+// Declarations before the block's first statement are its head (at_head); later ones are a
+// DECLARATION_STATEMENT where they stand.
+void C_PARSER::parse_block_item(COMPOUND& block, bool at_head) {
+  if (!at_declaration_word()) return parse_statement(block);
+  const POSITION start = cursor_position();
+  const std::size_t count = parse_block_declarations(block);
+  std::vector<DECLARATOR*>& declarations = block.declarations->declarations;
+  if (at_head) {
+    block.declarations->head_count = declarations.size();
+    return;
+  }
+  auto* statement = program.make<DECLARATION_STATEMENT>(
+      &block, std::vector<DECLARATOR*>(declarations.end() - static_cast<std::ptrdiff_t>(count),
+                                       declarations.end()));
+  statement->start = start;
+  append(block, statement);
+}
+
+// block := "{" { block_declarations | statement } "}"
 COMPOUND* C_PARSER::parse_block() {
   const POSITION open_brace = cursor_position();
   expect_char('{');
   COMPOUND* block = program.make<COMPOUND>(innermost_block(), open_brace);
   scopes.push_back(block);
-  // Attached once the whole list is read, so an initialiser cannot see its own block's locals.
-  if (current() != '}' && at_declaration_word()) block->declarations = parse_block_declarations();
-  while (current() != '}' && !errors_counted()) parse_statement(*block);
+  while (current() != '}' && !errors_counted()) parse_block_item(*block, block->statements.empty());
   block->close_brace = cursor_position();
   expect_char('}');
   scopes.pop_back();

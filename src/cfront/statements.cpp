@@ -12,6 +12,7 @@
 #include "cfront/c_stops.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
+#include "cfront/declarations.h"
 #include "cfront/expression.h"
 
 namespace {
@@ -99,7 +100,7 @@ void DEFAULT::check(C_PROGRAM& program) {
 }
 
 // The cases in source order, the duplicate scan, the default, then the statements of the body
-// that belong to no case (checked themselves with the body block, just before the switch).
+// before its first case (checked themselves with the body block, just before the switch).
 void SWITCH::check(C_PROGRAM& program) {
   simplify_if_present(expression, program);
   for (CASE* clause : cases) clause->check(program);
@@ -107,7 +108,8 @@ void SWITCH::check(C_PROGRAM& program) {
     reporter(program).error_at(duplicated->position, "The case value is duplicated.");
   check_if_present(default_clause, program);
   for (STATEMENT* statement : outside_cases)
-    reporter(program).error_at(statement->start, "Only one statement per case: use a block.");
+    reporter(program).error_at(statement->start,
+                               "This statement is in no case of the switch: it never runs.");
 }
 
 // A label inside a nested block is not found from outside it.
@@ -122,10 +124,14 @@ void GOTO::check(C_PROGRAM& program) {
 }
 
 void LOOP_JUMP::check(C_PROGRAM& program) {
-  if (in_loop) return;
+  if (has_target) return;
   reporter(program).error_at(position, kind() == STATEMENT_KIND::break_statement
                                            ? "This break is not inside a loop."
                                            : "This continue is not inside a loop.");
+}
+
+void DECLARATION_STATEMENT::check(C_PROGRAM& program) {
+  check_declarators(declarators, program);
 }
 
 void RETURN_WITHOUT_EXPRESSION::check(C_PROGRAM& program) {

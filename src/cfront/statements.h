@@ -1,14 +1,17 @@
-// The statements of a block. Each `case` and `default` owns exactly one statement: there is no
+// The statements of a block. Each `case` and `default` owns the statements up to the next one
+// (several make a block of its own) and leaves the switch at their end: there is no
 // fall-through. Sub-statements are none when nothing was parsed for them.
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "cfront/c_name.h"
 #include "cfront/compound.h"
 
 class DECIMAL_CONSTANT;
+class DECLARATOR;
 class EXPRESSION;
 class GOTO;
 
@@ -101,11 +104,14 @@ class SWITCH final : public OF_KIND<STATEMENT, STATEMENT_KIND::switch_statement>
   EXPRESSION* expression;
   std::vector<CASE*> cases;
   DEFAULT* default_clause = nullptr;
-  // Statements of its body that belong to no case: each is "Only one statement per case: use a
-  // block." when the switch is checked.
+  // Statements of its body that belong to no case (those before the first): each is reported
+  // when the switch is checked.
   std::vector<STATEMENT*> outside_cases;
   // How many statements its body left just before it in its block (its body block, a label).
   std::size_t body_length = 0;
+  // How many blocks are open inside its body block: a clause standing there takes every
+  // statement up to the next clause.
+  std::size_t body_depth = 0;
 };
 
 class LABEL final : public OF_KIND<STATEMENT, STATEMENT_KIND::label> {
@@ -129,28 +135,42 @@ class GOTO final : public OF_KIND<STATEMENT, STATEMENT_KIND::goto_statement> {
   LABEL* label = nullptr;  // found by the check
 };
 
-// `break;` leaves the innermost loop, `continue;` goes to its next turn (its step, or its test).
-// One outside every loop is reported by the check.
+// `break;` leaves the innermost loop or switch, `continue;` goes to the innermost loop's next
+// turn (its step, or its test). One with nothing to leave is reported by the check.
 class LOOP_JUMP : public STATEMENT {
  public:
   void check(C_PROGRAM& program) override;
 
   POSITION position;
-  bool in_loop;
+  bool has_target;  // a loop (for a break, a loop or a switch) encloses it
 
  protected:
-  LOOP_JUMP(STATEMENT_KIND kind, COMPOUND* block, POSITION position, bool in_loop)
-      : STATEMENT(kind, block), position(position), in_loop(in_loop) {}
+  LOOP_JUMP(STATEMENT_KIND kind, COMPOUND* block, POSITION position, bool has_target)
+      : STATEMENT(kind, block), position(position), has_target(has_target) {}
 };
 
 class BREAK final : public OF_KIND<LOOP_JUMP, STATEMENT_KIND::break_statement> {
  public:
   using OF_KIND::OF_KIND;
+
+  bool leaves_switch = false;  // its innermost loop or switch is a switch
 };
 
 class CONTINUE final : public OF_KIND<LOOP_JUMP, STATEMENT_KIND::continue_statement> {
  public:
   using OF_KIND::OF_KIND;
+};
+
+// Declarations after a statement of their block: they are declared, and their initialisers
+// run, where they stand. The block's declaration list holds them too, for the names.
+class DECLARATION_STATEMENT final : public OF_KIND<STATEMENT, STATEMENT_KIND::declaration> {
+ public:
+  DECLARATION_STATEMENT(COMPOUND* block, std::vector<DECLARATOR*> declarators)
+      : OF_KIND(block), declarators(std::move(declarators)) {}
+  // From the last declarator to the first.
+  void check(C_PROGRAM& program) override;
+
+  std::vector<DECLARATOR*> declarators;  // in source order; nullptr for a type alone
 };
 
 class RETURN_WITHOUT_EXPRESSION final

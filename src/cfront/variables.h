@@ -14,7 +14,8 @@ class VARIABLE : public EXPRESSION {
   // Checks the declarator; an array answers a constant holding its RAM start address.
   EXPRESSION* simplify(C_PROGRAM& program) override;
   C_TYPE* type_of(C_PROGRAM& program) override;
-  void check_writable(C_PROGRAM&) override {}
+  // A const variable is reported by its name.
+  void check_writable(C_PROGRAM& program) override;
   void take_address(C_PROGRAM& program) override;
   POSITION position_of() const override { return use->position; }
   POSITION end_position() const override { return use->last; }
@@ -48,10 +49,15 @@ class ARGUMENT final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::argument> {
   ARGUMENT(NAME* use, ARGUMENT_DECLARATION* declaration) : use(use), declaration(declaration) {}
   EXPRESSION* simplify(C_PROGRAM&) override { return this; }
   C_TYPE* type_of(C_PROGRAM&) override { return declaration->type; }
-  void check_writable(C_PROGRAM&) override {}
+  // A const parameter is reported by its name.
+  void check_writable(C_PROGRAM& program) override;
   POSITION position_of() const override { return use->position; }
   POSITION end_position() const override { return use->last; }
 
   NAME* use;
   ARGUMENT_DECLARATION* declaration;
 };
+
+// Reports the change of a named object whose type is const, at position.
+void check_not_const(const C_TYPE* type, const NAME& name, const POSITION& position,
+                     C_PROGRAM& program);

@@ -26,6 +26,7 @@ void CODEGEN::reset() {
   recursion.reset();
   exit_jumps.clear();
   loops.clear();
+  switch_breaks.clear();
   asm_save_area = -1;
   pending_gotos.clear();
   sm.reset();

@@ -84,6 +84,8 @@ class CODEGEN {
     std::vector<RJMP*> continues;
   };
   std::vector<LOOP_JUMPS> loops;
+  // For each switch being generated, innermost last: the breaks that leave it.
+  std::vector<std::vector<RJMP*>> switch_breaks;
   // The gotos that reached no label yet.
   std::unordered_map<const LABEL*, std::vector<RJMP*>> pending_gotos;
   const C_FUNCTION* program_main() const;

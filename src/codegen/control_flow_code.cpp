@@ -97,10 +97,19 @@ void generate_do_while(CODEGEN& g, DO_WHILE& node) {
   aim_all(g, jumps.breaks, here(g));
 }
 
-void generate_loop_jump(CODEGEN& g, bool is_break) {
-  if (g.loops.empty()) g.internal_error("a break or continue outside a loop");
-  RJMP& jump = g.code.emit<RJMP>(0);
-  (is_break ? g.loops.back().breaks : g.loops.back().continues).push_back(&jump);
+void generate_break(CODEGEN& g, BREAK& node) {
+  if (node.leaves_switch) {
+    if (g.switch_breaks.empty()) g.internal_error("a break outside a switch");
+    g.switch_breaks.back().push_back(&g.code.emit<RJMP>(0));
+    return;
+  }
+  if (g.loops.empty()) g.internal_error("a break outside a loop");
+  g.loops.back().breaks.push_back(&g.code.emit<RJMP>(0));
+}
+
+void generate_continue(CODEGEN& g) {
+  if (g.loops.empty()) g.internal_error("a continue outside a loop");
+  g.loops.back().continues.push_back(&g.code.emit<RJMP>(0));
 }
 
 void generate_for(CODEGEN& g, FOR& node) {
@@ -143,12 +152,13 @@ void generate_return(CODEGEN& g, RETURN_EXPRESSION& node) {
 }
 
 // The value is computed once and tested against each case in source order; a match runs the
-// case's statement and leaves the switch; default runs when none matches. While a case's
-// statement runs, the value's temporary is free: the next test is reached only from the
-// failed test before it, which still finds the value there.
+// case's statements and leaves the switch, as a break does; default runs when none matches.
+// While a case's statements run, the value's temporary is free: the next test is reached only
+// from the failed test before it, which still finds the value there.
 void generate_switch(CODEGEN& g, SWITCH& node) {
   STORAGE_MEDIUM& v = in_simple_medium(g, medium(g, node.expression));
   const bool temporary = g.sm.is_temporary(v);
+  g.switch_breaks.emplace_back();
   std::vector<RJMP*> ends;
   for (CASE* clause : node.cases) {
     if (clause->value == nullptr) continue;
@@ -165,4 +175,6 @@ void generate_switch(CODEGEN& g, SWITCH& node) {
   v.release(g);
   if (node.default_clause != nullptr) generate(g, node.default_clause->statement);
   for (RJMP* end : ends) aim(g, *end, here(g));
+  aim_all(g, g.switch_breaks.back(), here(g));
+  g.switch_breaks.pop_back();
 }

@@ -164,6 +164,7 @@ class INSPECTION {
       case STATEMENT_KIND::goto_statement:
       case STATEMENT_KIND::break_statement:
       case STATEMENT_KIND::continue_statement:
+      case STATEMENT_KIND::declaration:  // its declarators are searched with the block's
         return;
     }
   }

@@ -2,7 +2,11 @@
 // their own file.
 #include "codegen/statement_code.h"
 
+#include <span>
+
+#include "base/kind_cast.h"
 #include "cfront/asm_statements.h"
+#include "cfront/calls.h"
 #include "cfront/compound.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
@@ -37,20 +41,28 @@ void initialise_array(CODEGEN& g, INITIALIZER_LIST& list) {
   }
 }
 
+// Each local of the block's frame gets its medium, then its initial value, in source order; a
+// static or extern one lives and is initialised with the globals.
+void declare_locals(CODEGEN& g, std::span<DECLARATOR* const> declarations) {
+  for (DECLARATOR* declaration : declarations)
+    if (declaration != nullptr && declaration->is_automatic()) {
+      variable_medium(g, declaration->declared());
+      initialise(g, declaration);
+    }
+}
+
 void generate_compound(CODEGEN& g, COMPOUND& block) {
-  if (block.declarations != nullptr)
-    for (DECLARATOR* declaration : block.declarations->declarations)
-      if (declaration != nullptr) {
-        variable_medium(g, declaration->declared());
-        initialise(g, declaration);
-      }
+  if (block.declarations != nullptr) declare_locals(g, block.declarations->head());
   for (STATEMENT* statement : block.statements) generate(g, statement);
 }
 
+// A local's value may be a call's: its result medium is stored, as `x = f();` stores it.
 void initialise_scalar(CODEGEN& g, INITIALIZER& initializer) {
   if (initializer.expression == nullptr) return;
   STORAGE_MEDIUM& target = variable_medium(g, initializer.declared());
-  STORAGE_MEDIUM& v = medium(g, initializer.expression);
+  auto* call = kind_cast<FUNCTION_CALL>(resolved(initializer.expression));
+  STORAGE_MEDIUM& v =
+      call != nullptr ? call_result_medium(g, *call) : medium(g, initializer.expression);
   target.assign(g, v);
   v.release(g);
 }
@@ -109,6 +121,7 @@ bool is_empty(const CODEGEN& g, STATEMENT* statement) {
     case STATEMENT_KIND::return_expression:
     case STATEMENT_KIND::asm_call:
     case STATEMENT_KIND::asm_macro:
+    case STATEMENT_KIND::declaration:
       return false;
   }
   g.internal_error("a statement of an unknown kind");
@@ -140,15 +153,17 @@ void generate(CODEGEN& g, STATEMENT* statement) {
     case STATEMENT_KIND::goto_statement:
       return generate_goto(g, static_cast<GOTO&>(*statement));
     case STATEMENT_KIND::break_statement:
-      return generate_loop_jump(g, true);
+      return generate_break(g, static_cast<BREAK&>(*statement));
     case STATEMENT_KIND::continue_statement:
-      return generate_loop_jump(g, false);
+      return generate_continue(g);
     case STATEMENT_KIND::label:
       return generate_label(g, static_cast<LABEL&>(*statement));
     case STATEMENT_KIND::return_without_expression:
       return generate_return(g);
     case STATEMENT_KIND::return_expression:
       return generate_return(g, static_cast<RETURN_EXPRESSION&>(*statement));
+    case STATEMENT_KIND::declaration:
+      return declare_locals(g, static_cast<DECLARATION_STATEMENT&>(*statement).declarators);
     case STATEMENT_KIND::case_clause:
     case STATEMENT_KIND::default_clause:
       return;

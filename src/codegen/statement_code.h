@@ -3,6 +3,7 @@
 #pragma once
 
 class ASM_MACRO;
+class BREAK;
 class CODEGEN;
 class COMPOUND;
 class DECLARATOR;
@@ -31,8 +32,10 @@ void generate_do_while(CODEGEN& g, DO_WHILE& node);
 void generate_for(CODEGEN& g, FOR& node);
 void generate_switch(CODEGEN& g, SWITCH& node);
 void generate_goto(CODEGEN& g, GOTO& node);
-// A break (else a continue) of the innermost loop, aimed when the loop is laid out.
-void generate_loop_jump(CODEGEN& g, bool is_break);
+// A break of the innermost loop or switch, a continue of the innermost loop, aimed when that
+// loop or switch is laid out.
+void generate_break(CODEGEN& g, BREAK& node);
+void generate_continue(CODEGEN& g);
 void generate_label(CODEGEN& g, LABEL& node);
 // A return: out of main to the program's end, else back to the caller with the value (if any)
 // in the function's result medium.

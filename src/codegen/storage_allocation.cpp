@@ -71,7 +71,8 @@ void place_top_level_locals(CODEGEN& g) {
     if (function->body == nullptr || function->body->declarations == nullptr) continue;
     g.current_function = function;
     for (DECLARATOR* declaration : function->body->declarations->declarations)
-      if (declaration != nullptr) variable_medium(g, declaration->declared());
+      if (declaration != nullptr && declaration->is_automatic())
+        variable_medium(g, declaration->declared());
   }
   g.current_function = nullptr;
 }

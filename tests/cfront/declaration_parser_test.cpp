@@ -91,6 +91,26 @@ TEST_F(DECLARATION_PARSER, parameters_may_be_void_unnamed_pointers_or_named) {
   EXPECT_FALSE(program.functions[2]->parameters->is_void()) << "int is no void";
 }
 
+TEST_F(DECLARATION_PARSER, qualifiers_mark_their_type_and_storage_classes_their_declarators) {
+  ASSERT_TRUE(
+      parse("const int a; int const b; static int c; extern int d; extern int e = 1;\n"
+            "int *const p; const int *q;\n"));
+  ASSERT_EQ(7u, declarations().size());
+  EXPECT_TRUE(declarations()[0]->type()->is_const);
+  EXPECT_TRUE(declarations()[1]->type()->is_const) << "const after the type";
+  EXPECT_FALSE(declarations()[2]->type()->is_const);
+  EXPECT_EQ(STORAGE_CLASS::static_storage, declarations()[2]->storage_class);
+  EXPECT_TRUE(declarations()[3]->is_extern());
+  EXPECT_FALSE(declarations()[4]->is_extern()) << "an initialised extern is the definition";
+  auto* constant_pointer = dynamic_cast<POINTER_TYPE*>(declarations()[5]->type());
+  auto* to_constant = dynamic_cast<POINTER_TYPE*>(declarations()[6]->type());
+  ASSERT_TRUE(constant_pointer != nullptr && to_constant != nullptr);
+  EXPECT_TRUE(constant_pointer->is_const);
+  EXPECT_FALSE(constant_pointer->pointed_to->is_const);
+  EXPECT_FALSE(to_constant->is_const);
+  EXPECT_TRUE(to_constant->pointed_to->is_const);
+}
+
 struct REFUSAL {
   const char* source;
   const char* message;
@@ -101,16 +121,17 @@ struct REFUSAL {
 constexpr const char* not_implemented = "This aspect of ANSI C is not implemented.";
 
 const REFUSAL refusals[] = {
-    {"int const x;", not_implemented, "const", true},
+    {"typedef int word;", not_implemented, "typedef", true},
+    {"const *p;", not_implemented, "*", true},
     {"x;", not_implemented, "x", true},
     {"main() { }", not_implemented, "main", true},
     {"int;", not_implemented, ";", true},
-    {"static int x;", not_implemented, "static", true},
+    {"static x;", not_implemented, "x", true},
     {"float x;", "This aspect of ANSI C is not implemented: floating\npoint.", "float", false},
     {"struct s x;", "This aspect of ANSI C is not implemented: struct\nand union.", "struct", false},
     {"int x y;", not_implemented, "y", true},
     {"int 5;", "Syntax error.", "5", true},
-    {"int *const p;", not_implemented, "const", true},
+    {"int f(static int a) { }", not_implemented, "static", true},
     {"int (*p);", "This aspect of ANSI C is not implemented: a parenthesised\ndeclarator (function pointers).", "(", false},
     {"int *;", "( expected.", ";", false},
     {"int f() { }", not_implemented, ")", true},

@@ -47,7 +47,8 @@ TEST(NODE_KINDS, every_concrete_class_has_a_kind_of_its_own) {
       EXPRESSION_KIND::register_from_c);
   expect_one_class_per_kind<COMPOUND, EXPRESSION_STATEMENT, IF_ELSE, WHILE, DO_WHILE, FOR, CASE,
                             DEFAULT, SWITCH, LABEL, GOTO, BREAK, CONTINUE, RETURN_WITHOUT_EXPRESSION,
-                            RETURN_EXPRESSION, ASM_CALL, ASM_MACRO>(STATEMENT_KIND::asm_macro);
+                            RETURN_EXPRESSION, ASM_CALL, ASM_MACRO, DECLARATION_STATEMENT>(
+      STATEMENT_KIND::declaration);
   expect_one_class_per_kind<TYPE_AND_NAME, ARRAY_TYPE, FUNCTION_PROTOTYPE, INITIALIZER,
                             INITIALIZER_LIST>(DECLARATOR_KIND::initializer_list);
   expect_one_class_per_kind<VOID_TYPE, CHAR_TYPE, UNSIGNED_CHAR_TYPE, INT_TYPE, UNSIGNED_INT_TYPE,
