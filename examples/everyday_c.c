@@ -1,7 +1,9 @@
 /* The everyday C the compiler reads beyond its first subset: // comments, character, binary and
    suffixed constants, hexadecimal and octal macros, ! ~ and prefix ++ --, * / % and every
    compound assignment, ?: and the comma, casts and sizeof, break and continue, several
-   declarators in one declaration, enum, strings, arrays sized by their initialiser. Each result
+   declarators in one declaration, enum, strings, arrays sized by their initialiser, typedef,
+   static locals, const and volatile, declarations among statements and in for, switch cases
+   of several statements with break (a case never runs on into the next). Each result
    is compared with the value worked out by hand; a mismatch counts, and the count, if not zero,
    is reported by IEM, so -run ends with status 1.
    Run: build/tavrel -N 8 -L 8 -run examples/everyday_c.c  (or -N 12, -N 16) */
@@ -11,13 +13,18 @@
 #define UMAX _TAVREL_UINT_MAX
 
 enum state { IDLE, RUNNING = 4, STOPPED };
+typedef unsigned int word;
+typedef int *cursor_type;
 
 int failures;
 char banner[] = "OK\n";
 int primes[] = {2, 3, 5, 7, 11};
 int counts[4] = {9};
 unsigned int flags, spare = 7;
-int table[6] = {3, -1, 4, 0, 5, 9}, *cursor;
+int table[6] = {3, -1, 4, 0, 5, 9};
+cursor_type cursor;
+const int limit = 3;
+volatile word ticks;
 
 void check(int got, int expected)
 {
@@ -196,6 +203,54 @@ void arrays_and_strings(void)
   check(counts[0] + counts[1] + counts[3], 9);
 }
 
+int next_ticket(void)
+{
+  static int issued = 10;  // kept from call to call
+  return issued++;
+}
+
+int classify(int c)
+{
+  int kind = 0;
+  switch (c) {
+    case ' ':
+      kind = 1;
+      break;
+    case '0':
+      kind = 2;
+      if (c == '0')
+        break;
+      kind = 99;
+    case 'x':
+      kind = 3;
+      kind *= 2;
+    default:
+      kind += 10;
+  }
+  return kind;
+}
+
+void declarations(void)
+{
+  word total = 0;
+  check(next_ticket(), 10);
+  int second = next_ticket();  // a declaration after statements
+  check(second, 11);
+  for (int i = 0; i < limit; i++)
+    total += table[i];
+  check(total, 6);
+  typedef char letter;
+  letter first = 'a', *last = &first;
+  check(*last, 'a');
+  check(classify(' '), 1);
+  check(classify('0'), 2);
+  check(classify('x'), 6);
+  check(classify('?'), 10);
+  ticks = 2;
+  ticks += ticks;
+  check(ticks, 4);
+}
+
 int main(void)
 {
   cursor = table + 2;
@@ -207,6 +262,7 @@ int main(void)
   arithmetic();
   expressions();
   arrays_and_strings();
+  declarations();
   if (failures != 0) {
 #asm R6;
     R6 = failures;

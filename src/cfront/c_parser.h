@@ -136,6 +136,9 @@ class C_PARSER {
   void parse_for_declaration(COMPOUND& scope);
   // The block's first word starts a declaration (peeked).
   bool at_declaration_word();
+  // Whether the word at the cursor is a name typedef gave to a type, followed by what may follow
+  // a type (a name, `*` or the `)` of a cast); the cursor does not move.
+  bool at_type_name_word();
 
   // ---- Expressions (expression_parser.cpp) ----
   EXPRESSION* parse_expression();

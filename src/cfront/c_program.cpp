@@ -107,6 +107,12 @@ C_PARSER& C_PROGRAM::free_parser() {
   return *parsers_.back();
 }
 
+C_TYPE* C_FILE::find_type_name(INTERNED text) const {
+  for (auto named = type_names.rbegin(); named != type_names.rend(); ++named)
+    if (named->first == text) return named->second;
+  return nullptr;
+}
+
 DEFINE_MACRO* C_FILE::find_macro(INTERNED text) const {
   for (auto macro = macros.rbegin(); macro != macros.rend(); ++macro)
     if ((*macro)->name->text == text) return *macro;

@@ -3,6 +3,7 @@
 // the compiler does not support is refused with not_implemented, which abandons the parse.
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 
 #include "base/kind_cast.h"
@@ -29,6 +30,7 @@ constexpr STORAGE_WORD storage_words[] = {
     {"extern", STORAGE_CLASS::external},
     {"auto", STORAGE_CLASS::plain},
     {"register", STORAGE_CLASS::plain},
+    {"typedef", STORAGE_CLASS::type_definition},
 };
 
 // The type words left out of the language, with the construct each refusal names.
@@ -145,10 +147,12 @@ bool match_qualifier(C_PARSER& parser, bool& is_const) {
 }
 
 // After a type: a character that ends the specifiers, or a name that begins the declarator.
-// A name followed by anything else is refused; any other word is one more pass.
-bool specifiers_end_here(C_PARSER& parser) {
+// A name followed by anything else is refused; any other word is one more pass, and so is a
+// typedef name before any type was written (after one, it is the name being declared).
+bool specifiers_end_here(C_PARSER& parser, bool type_written) {
   parser.skip_blanks();
   if (is_one_of(parser.current(), characters_ending_specifiers)) return true;
+  if (!type_written && parser.at_type_name_word()) return false;
   const NAME_AHEAD name = read_name_ahead(parser, characters_after_name_ending_specifiers);
   if (name == NAME_AHEAD::followed_by_other) parser.not_implemented();
   return name == NAME_AHEAD::followed_by_ending;
@@ -261,8 +265,51 @@ void parse_initializer_items(C_PARSER& parser, INITIALIZER_LIST& list) {
 
 // ---- Declarations ----
 
+// A type of its own for each use of a typedef name, which a qualifier of the use may mark.
+C_TYPE* fresh_copy(C_PROGRAM& program, const C_TYPE& type, POSITION at) {
+  C_TYPE* copy = nullptr;
+  switch (type.kind()) {
+    case TYPE_KIND::void_type:
+      copy = program.make<VOID_TYPE>(at);
+      break;
+    case TYPE_KIND::char_type:
+      copy = program.make<CHAR_TYPE>(at);
+      break;
+    case TYPE_KIND::unsigned_char_type:
+      copy = program.make<UNSIGNED_CHAR_TYPE>(at, at);
+      break;
+    case TYPE_KIND::int_type:
+      copy = program.make<INT_TYPE>(at);
+      break;
+    case TYPE_KIND::unsigned_int_type:
+      copy = program.make<UNSIGNED_INT_TYPE>(at, at);
+      break;
+    case TYPE_KIND::pointer_type:
+      copy = program.make<POINTER_TYPE>(at, static_cast<const POINTER_TYPE&>(type).pointed_to);
+      break;
+  }
+  copy->is_const = type.is_const;
+  return copy;
+}
+
+// `typedef T name, *pointer_name;`: each declarator names its type. An array or a function type
+// cannot be named, nor can a name be initialised.
+void define_type_names(C_PARSER& parser, const std::vector<DECLARATOR*>& declarators) {
+  for (DECLARATOR* declarator : declarators) {
+    if (declarator == nullptr) continue;
+    auto* named = kind_cast<TYPE_AND_NAME>(declarator);
+    if (named == nullptr || named->unsized_array) {
+      parser.report(declarator->position(), "typedef names only a scalar or pointer type.");
+      continue;
+    }
+    if (parser.file != nullptr && named->type() != nullptr)
+      parser.file->type_names.emplace_back(named->name()->text, named->type());
+  }
+}
+
 // An item that begins with a name (`main() { }`), `*` or `(` has no type: refused.
 void refuse_item_without_type(C_PARSER& parser) {
+  if (parser.at_type_name_word()) return;
   if (parser.read_identifier()) {
     const POSITION name = parser.name_position();
     parser.set_cursor(name.line, name.column);
@@ -323,6 +370,11 @@ void parse_block_declaration(C_PARSER& parser, std::vector<DECLARATOR*>& declara
   if (parser.match_char(';')) return declarations.push_back(nullptr);
   const std::size_t before = declarations.size();
   parse_declaration_end(parser, type, parse_declarator_and_initializer(parser, type), declarations);
+  if (storage_class == STORAGE_CLASS::type_definition) {
+    define_type_names(parser, {declarations.begin() + before, declarations.end()});
+    declarations.resize(before);
+    return;
+  }
   for (std::size_t k = before; k < declarations.size(); ++k)
     mark_declarator(declarations[k], storage_class, true);
 }
@@ -336,12 +388,13 @@ void mark_file_level(const std::vector<DECLARATOR*>& declarators, STORAGE_CLASS 
 }
 
 // After a block declaration: statements begin at one of their characters or words, or at a
-// name used in an expression; a name followed by anything else (a label's `:`, `*=`) is
-// refused; anything else is one more declaration.
+// name used in an expression; a typedef name begins one more declaration; a name followed by
+// anything else (a label's `:`, `*=`) is refused; anything else is one more declaration.
 bool more_block_declarations(C_PARSER& parser) {
   const char c = parser.current();
   if (is_one_of(c, characters_ending_declarations) || (c >= '0' && c <= '9')) return false;
   if (next_word_among(parser, statement_words)) return false;
+  if (parser.at_type_name_word()) return true;
   const NAME_AHEAD name = read_name_ahead(parser, characters_after_name_ending_declarations);
   if (name == NAME_AHEAD::followed_by_other) parser.not_implemented();
   return name == NAME_AHEAD::none;
@@ -368,6 +421,7 @@ void C_PARSER::parse_external_declaration() {
   if (current() == '{') return parse_function_definition(declarator);
   std::vector<DECLARATOR*> declarators;
   parse_declaration_end(*this, type, declarator, declarators);
+  if (storage_class == STORAGE_CLASS::type_definition) return define_type_names(*this, declarators);
   mark_file_level(declarators, storage_class);
   std::vector<DECLARATOR*>& every_file = program.file_level_declarations;
   every_file.insert(every_file.end(), declarators.begin(), declarators.end());
@@ -375,16 +429,15 @@ void C_PARSER::parse_external_declaration() {
     file->declarations.insert(file->declarations.end(), declarators.begin(), declarators.end());
 }
 
-// specifiers := { storage_class | qualifier | type_specifier }   (typedef is refused; the last
+// specifiers := { storage_class | qualifier | type_specifier }   (typedef is a storage class; the last
 //               type keyword wins, so `unsigned long` is an int; a type must be written)
 C_TYPE* C_PARSER::parse_specifiers(C_TYPE* type_so_far, STORAGE_CLASS* storage_class) {
   C_TYPE* type = type_so_far;
   bool is_const = false;
   do {
-    if (next_word_is("typedef")) not_implemented();
     if (match_storage_class(*this, storage_class) || match_qualifier(*this, is_const)) continue;
     type = parse_type_specifier(type);
-  } while (!specifiers_end_here(*this));
+  } while (!specifiers_end_here(*this, type != nullptr));
   if (type == nullptr) not_implemented();  // `static x;`, `const *p`: C's implicit int
   if (is_const) type->is_const = true;
   return type;
@@ -400,7 +453,9 @@ C_TYPE* C_PARSER::parse_type_specifier(C_TYPE*) {
   if (match_keyword("enum")) return parse_enum(token_start());
   for (const REFUSED_TYPE_WORD& refused : refused_type_words)
     if (next_word_is(refused.word)) not_implemented(refused.construct);
-  if (read_identifier()) {  // a type name
+  if (read_identifier()) {
+    C_TYPE* named = file == nullptr ? nullptr : file->find_type_name(interned_name());
+    if (named != nullptr) return fresh_copy(program, *named, name_position());
     set_cursor(name_position().line, name_position().column);
     not_implemented();
   }
@@ -483,5 +538,17 @@ void C_PARSER::parse_for_declaration(COMPOUND& scope) {
 }
 
 bool C_PARSER::at_declaration_word() {
-  return next_word_among(*this, declaration_words);
+  return next_word_among(*this, declaration_words) || at_type_name_word();
+}
+
+bool C_PARSER::at_type_name_word() {
+  if (file == nullptr || file->type_names.empty()) return false;
+  const int line = this->line();
+  const int column = this->column();
+  bool named = read_identifier() && file->find_type_name(interned_name()) != nullptr;
+  // A local that hides the type name is used as a variable: `word = 3;` assigns it.
+  const char after = current();
+  named = named && (after == '*' || after == ')' || after == '_' || std::isalpha(static_cast<unsigned char>(after)) != 0);
+  set_cursor(line, column);
+  return named;
 }

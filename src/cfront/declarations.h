@@ -17,7 +17,7 @@ class EXPRESSION;
 // The storage class a declaration writes: `auto` and `register` change nothing. A static local
 // lives as a global does; an extern declaration stands for a file-level definition found in
 // the program (an extern with an initialiser at file level is that definition itself).
-enum class STORAGE_CLASS { plain, static_storage, external };
+enum class STORAGE_CLASS { plain, static_storage, external, type_definition };
 
 // One kind per concrete declarator class.
 enum class DECLARATOR_KIND {

@@ -172,7 +172,7 @@ constexpr std::string_view type_name_words[] = {
 bool at_type_name(C_PARSER& parser) {
   for (std::string_view word : type_name_words)
     if (parser.next_word_is(word)) return true;
-  return false;
+  return parser.at_type_name_word();
 }
 
 // type-name := specifiers { "*" } ")"   (after the "(" of a cast or of sizeof)

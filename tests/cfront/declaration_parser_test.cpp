@@ -111,6 +111,19 @@ TEST_F(DECLARATION_PARSER, qualifiers_mark_their_type_and_storage_classes_their_
   EXPECT_TRUE(to_constant->pointed_to->is_const);
 }
 
+TEST_F(DECLARATION_PARSER, typedef_names_stand_for_their_types_until_a_local_hides_them) {
+  ASSERT_TRUE(
+      parse("typedef unsigned char byte, *bytes;\nbyte b; bytes p; const byte c;\n"
+            "int f(byte x) { typedef int count; x++; count n, *m; n = x; return n; }\n"
+            "int g(void) { int byte; byte = 2; return byte; }\n"));
+  ASSERT_EQ(3u, declarations().size()) << "a typedef declares no object";
+  EXPECT_EQ("unsigned char", type_of(0));
+  EXPECT_EQ("unsigned char*", type_of(1));
+  EXPECT_TRUE(declarations()[2]->type()->is_const);
+  EXPECT_FALSE(declarations()[0]->type()->is_const) << "a qualifier marks only its own use";
+  EXPECT_EQ("unsigned char", program.functions[0]->parameters->parameters[0]->type->display_name());
+}
+
 struct REFUSAL {
   const char* source;
   const char* message;
@@ -121,7 +134,7 @@ struct REFUSAL {
 constexpr const char* not_implemented = "This aspect of ANSI C is not implemented.";
 
 const REFUSAL refusals[] = {
-    {"typedef int word;", not_implemented, "typedef", true},
+    {"typedef int row[3];", "typedef names only a scalar or pointer type.", "row", false},
     {"const *p;", not_implemented, "*", true},
     {"x;", not_implemented, "x", true},
     {"main() { }", not_implemented, "main", true},
