@@ -3,7 +3,8 @@
    compound assignment, ?: and the comma, casts and sizeof, break and continue, several
    declarators in one declaration, enum, strings, arrays sized by their initialiser, typedef,
    static locals, const and volatile, declarations among statements and in for, switch cases
-   of several statements with break (a case never runs on into the next). Each result
+   of several statements with break (a case never runs on into the next), prototypes, array
+   parameters, an int stored into a char. Each result
    is compared with the value worked out by hand; a mismatch counts, and the count, if not zero,
    is reported by IEM, so -run ends with status 1.
    Run: build/tavrel -N 8 -L 8 -run examples/everyday_c.c  (or -N 12, -N 16) */
@@ -203,7 +204,9 @@ void arrays_and_strings(void)
   check(counts[0] + counts[1] + counts[3], 9);
 }
 
-int next_ticket(void)
+int sum_of(const int values[], int count);  // defined after main
+
+int next_ticket()
 {
   static int issued = 10;  // kept from call to call
   return issued++;
@@ -249,6 +252,9 @@ void declarations(void)
   ticks = 2;
   ticks += ticks;
   check(ticks, 4);
+  check(sum_of(primes, 4), 17);
+  letter code = sum_of(table, 3) + 'a';  // an int stored into a char
+  check(code, 'g');
 }
 
 int main(void)
@@ -269,4 +275,12 @@ int main(void)
     asm( IEM R6 );
 #endasm
   }
+}
+
+int sum_of(const int values[], int count)
+{
+  int total = 0;
+  while (count-- > 0)
+    total += values[count];
+  return total;
 }

@@ -26,6 +26,7 @@ void C_PROGRAM::reset() {
   checks_under_way = 0;
   used_declarations.clear();
   file_level_declarations.clear();
+  prototypes.clear();
   constant_pool.clear();
   largest_asm_register_list = 0;
   files_being_parsed.clear();

@@ -27,6 +27,7 @@ class ECHO;
 class ERROR_HANDLER;
 class FILE_TOOLS;
 class FUNCTION_CALL;
+class FUNCTION_PROTOTYPE;
 class MACHINE;
 class SRC_FILE;
 class SRC_FILE_REGISTRY;
@@ -73,6 +74,8 @@ class C_PROGRAM {
   // Stage 2: from `main`, every reachable function is found and checked.
   void compute_live_code();
   void check_function(C_FUNCTION& function);
+  // Each declaration without body against the definition of its name, when there is one.
+  void check_prototypes();
   // Finds the callee of call among every function (the last defined first) and makes it live.
   C_FUNCTION* resolve_call(FUNCTION_CALL& call);
 
@@ -113,6 +116,8 @@ class C_PROGRAM {
   // Every file's file-level declarations, in the order they were read: where an extern
   // declaration finds its definition.
   std::vector<DECLARATOR*> file_level_declarations;
+  // The declarations of functions without body, in every file and block, in source order.
+  std::vector<FUNCTION_PROTOTYPE*> prototypes;
   std::vector<DECIMAL_CONSTANT*> constant_pool;
   int largest_asm_register_list = 0;
   // Live functions whose check is under way, each inside its caller's (see check_function).

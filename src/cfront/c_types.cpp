@@ -10,8 +10,8 @@
 
 namespace {
 
-// What a char or int source gives into a char target and into a target that is no int type
-// (nullptr: accepted). Every one of them goes into an int target.
+// What a char or int source gives into a char target below a pointer and into a target that is
+// no int type (nullptr: accepted). Every one of them goes into an int target.
 struct SCALAR_RULE {
   const char* into_char;
   const char* into_other;
@@ -41,17 +41,19 @@ const SCALAR_RULE& scalar_rule(const C_TYPE& source) {
   stop_compiler("a conformance rule for " + source.display_name(), source.position());
 }
 
-const char* refusal(const C_TYPE& source, const C_TYPE& target);
+const char* refusal(const C_TYPE& source, const C_TYPE& target, bool pointed_to);
 
-// Pointed-to types compare by the same rule, except that void matches only void there.
+// Pointed-to types compare by the same rule, except that void matches only void there and an
+// int is no char.
 bool pointed_to_types_conform(const C_TYPE& source, const C_TYPE& target) {
   if (source.is_void() || target.is_void()) return source.is_void() && target.is_void();
-  return refusal(source, target) == nullptr;
+  return refusal(source, target, true) == nullptr;
 }
 
 // The reason source is refused where target is expected, or nullptr. The char target is
-// tested first: the int types include the char types.
-const char* refusal(const C_TYPE& source, const C_TYPE& target) {
+// tested first: the int types include the char types. A value stored into a char takes the
+// word as it is, as C converts an int to a char (a char holds N bits).
+const char* refusal(const C_TYPE& source, const C_TYPE& target, bool pointed_to) {
   if (const auto* pointer = kind_cast<POINTER_TYPE>(&source)) {
     const auto* target_pointer = kind_cast<POINTER_TYPE>(&target);
     const bool matches =
@@ -60,7 +62,7 @@ const char* refusal(const C_TYPE& source, const C_TYPE& target) {
     return matches ? nullptr : "Pointer type does not match.";
   }
   const SCALAR_RULE& rule = scalar_rule(source);
-  if (target.is_char()) return rule.into_char;
+  if (target.is_char()) return pointed_to ? rule.into_char : nullptr;
   if (target.is_int()) return nullptr;
   return rule.into_other;
 }
@@ -69,7 +71,7 @@ const char* refusal(const C_TYPE& source, const C_TYPE& target) {
 
 bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& error_handler) {
   if (source.is_void()) stop_compiler("a void value used as a value", source.position());
-  const char* reason = refusal(source, target);
+  const char* reason = refusal(source, target, false);
   if (reason == nullptr) return true;
   error_handler.add_position(source.position());
   error_handler.add_position(target.position());

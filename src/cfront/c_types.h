@@ -99,7 +99,7 @@ class POINTER_TYPE final : public OF_KIND<C_TYPE, TYPE_KIND::pointer_type> {
 };
 
 // True when a value of type source may be stored where target is expected. On failure the
-// reason (for instance "int does not fit into char.") is left in the handler's pending text
+// reason (for instance "Pointer type does not match.") is left in the handler's pending text
 // with both types' positions, for the caller to complete and emit; a refusal without a reason
 // leaves nothing. A void source is a compiler stop (COMPILER_STOP).
 bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& error_handler);

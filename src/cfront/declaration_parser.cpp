@@ -229,7 +229,17 @@ C_TYPE* parse_pointers(C_PARSER& parser, C_TYPE* type) {
   return type;
 }
 
-// parameter := specifiers ( ")" | pointers [ identifier ] | identifier )
+// `int a[]` or `int a[8]` as a parameter is a pointer: the caller passes the array's address.
+// The size, if written, is read and left aside.
+C_TYPE* array_parameter_type(C_PARSER& parser, C_TYPE* element) {
+  const POSITION open_bracket = parser.token_start();
+  if (parser.current() != ']') parser.parse_assignment();
+  parser.expect_char(']');
+  if (parser.current() == '[') parser.not_implemented("an array parameter of several dimensions");
+  return element == nullptr ? nullptr : parser.program.make<POINTER_TYPE>(open_bracket, element);
+}
+
+// parameter := specifiers ( ")" | pointers [ identifier [ "[" [ size ] "]" ] ] | identifier )
 // A plain type stands unnamed only as the last parameter (`f(void)`, `f(int)`); a pointer
 // type may stand unnamed anywhere (`f(int *, int)`).
 ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
@@ -242,6 +252,7 @@ ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
     return program.make<ARGUMENT_DECLARATION>(type, nullptr);
   if (!parser.read_identifier()) parser.not_implemented();
   NAME* name = parser.make_name();
+  if (parser.match_char('[')) type = array_parameter_type(parser, type);
   if (!is_one_of(parser.current(), ",)")) parser.not_implemented();
   return program.make<ARGUMENT_DECLARATION>(type, name);
 }
@@ -327,9 +338,16 @@ DECLARATOR* parse_declarator_and_initializer(C_PARSER& parser, C_TYPE* type) {
   return parser.parse_initializer(declarator);
 }
 
-void refuse_prototype(DECLARATOR* declarator) {
-  if (is_prototype(declarator))
-    stop_compiler("a function declaration without a body", declarator->position());
+// A declaration without body is kept for the check against its definition; it declares no
+// object.
+void keep_prototypes(C_PARSER& parser, std::vector<DECLARATOR*>& declarators, std::size_t from) {
+  auto first = declarators.begin() + static_cast<std::ptrdiff_t>(from);
+  auto kept = std::remove_if(first, declarators.end(), [&parser](DECLARATOR* declarator) {
+    if (!is_prototype(declarator)) return false;
+    parser.program.prototypes.push_back(static_cast<FUNCTION_PROTOTYPE*>(declarator));
+    return true;
+  });
+  declarators.erase(kept, declarators.end());
 }
 
 // declaration_end := { "," declarator_and_initializer } ";"
@@ -340,7 +358,6 @@ void parse_declaration_end(C_PARSER& parser, C_TYPE* type, DECLARATOR* first,
   DECLARATOR* last = first;
   for (;;) {
     if (parser.current() != ',' && parser.current() != ';') parser.not_implemented();
-    refuse_prototype(last);
     declarators.push_back(last);
     if (!parser.match_char(',')) break;
     last = parse_declarator_and_initializer(parser, type);
@@ -375,6 +392,7 @@ void parse_block_declaration(C_PARSER& parser, std::vector<DECLARATOR*>& declara
     declarations.resize(before);
     return;
   }
+  keep_prototypes(parser, declarations, before);
   for (std::size_t k = before; k < declarations.size(); ++k)
     mark_declarator(declarations[k], storage_class, true);
 }
@@ -422,6 +440,7 @@ void C_PARSER::parse_external_declaration() {
   std::vector<DECLARATOR*> declarators;
   parse_declaration_end(*this, type, declarator, declarators);
   if (storage_class == STORAGE_CLASS::type_definition) return define_type_names(*this, declarators);
+  keep_prototypes(*this, declarators, 0);
   mark_file_level(declarators, storage_class);
   std::vector<DECLARATOR*>& every_file = program.file_level_declarations;
   every_file.insert(every_file.end(), declarators.begin(), declarators.end());
@@ -485,10 +504,10 @@ DECLARATOR* C_PARSER::parse_declarator_suffixes(DECLARATOR* declarator) {
   }
 }
 
-// parameters := parameter { "," parameter } ")"   (after "("; an empty list is refused, and
-//               so are old-style names, as type names)
+// parameters := [ parameter { "," parameter } ] ")"   (after "("; old-style names are refused,
+//               as type names)
 void C_PARSER::parse_parameters(PARAMETER_LIST& list) {
-  if (current() == ')') not_implemented();
+  if (match_char(')')) return;  // `f()`: no parameters in a definition, unchecked in a prototype
   do {
     list.parameters.push_back(parse_parameter(*this));
   } while (match_char(','));

@@ -121,6 +121,7 @@ void INITIALIZER_LIST::check(C_PROGRAM& program) {
 }
 
 bool PARAMETER_LIST::is_void() const {
+  if (parameters.empty()) return true;
   if (parameters.size() != 1) return false;
   const ARGUMENT_DECLARATION& only = *parameters.front();
   return only.name == nullptr && only.type != nullptr && only.type->is_void();

@@ -122,7 +122,7 @@ class ARGUMENT_DECLARATION final : public C_NODE {
 class PARAMETER_LIST final : public C_NODE {
  public:
   explicit PARAMETER_LIST(POSITION open_parenthesis) : open_parenthesis(open_parenthesis) {}
-  // The single entry `void`: a function without parameters.
+  // The single entry `void`, or nothing: a function without parameters.
   bool is_void() const;
   // The named parameter whose text is text, from the last to the first; nullptr when none.
   ARGUMENT_DECLARATION* find(INTERNED text) const;

@@ -24,6 +24,7 @@ constexpr int call_nesting_limit = 4 * nesting_limit;
 void C_PROGRAM::compute_live_code() {
   if (main == nullptr) return;  // the pipeline reports a project without `main`
   for (C_FUNCTION* function : functions) latest_definitions_[function->text] = function;
+  check_prototypes();
   live.push_back(main);
   main->is_live = true;
   services.echo.echo_string("(2) Compute live code ...\n");
