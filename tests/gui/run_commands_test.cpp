@@ -263,10 +263,11 @@ class RUN_COMMANDS_TEST : public QObject {
 
   void failed_builds_and_compiler_stops_keep_the_window() {
     WINDOW_FIXTURE f;
-    open_project(f, "stop.c", "int twice(int a);\nint main(void)\n{\n  return 0;\n}\n");
+    open_project(f, "stop.c",
+                 "void twice(int a)\n{\n  return a;\n}\nint main(void)\n{\n  twice(1);\n}\n");
     QVERIFY(f.messages().contains("Compilation stopped"));
     QVERIFY(f.context().project_manager.is_open());
-    QCOMPARE(f.window->source_view().marked_line(), 1);
+    QCOMPARE(f.window->source_view().marked_line(), 3);
     f.window->execute_command(RUN);  // the last build failed: nothing runs
     QVERIFY(!f.window->is_running());
     QVERIFY(!f.messages().contains("The program is finished."));

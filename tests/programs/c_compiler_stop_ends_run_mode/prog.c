@@ -1,5 +1,9 @@
-int twice(int a);
+void twice(int a)
+{
+  return a;
+}
 int main(void)
 {
+  twice(1);
   return 0;
 }

@@ -1,3 +1,0 @@
-int f(void) { return 1; }
-int g(int a);
-int main(void) { return f(); }
