@@ -104,6 +104,11 @@ class C_PARSER {
   [[noreturn]] void syntax_error();
   // Error recovery: up to the end of the file, a `}` (kept) or a `;` (consumed).
   void skip_to_end_of_statement();
+  // Error recovery after a refusal: from the item's start at line and column, past its `;` or
+  // the closing brace of a function body, counting braces outside literals and comments.
+  void skip_item(int line, int column);
+  void skip_quoted(char quote);
+  // Errors beyond those this parse tolerates (refusals it went on after, an includer's).
   bool errors_counted() const;
 
   // The name buffer: the identifier read last, where it began and its interned text.
@@ -183,6 +188,8 @@ class C_PARSER {
   std::vector<JUMP_SCOPE> jump_scopes;
   int conditional_depth = 0;
   int nesting = 0;  // see nesting_limit
+  // The errors that do not stop this parse: the refusals it went on after, an includer's.
+  int errors_tolerated = 0;
   // The declaration being read defined enumerators: a type alone is then a declaration.
   bool declared_enumerators = false;
 

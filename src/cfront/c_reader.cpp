@@ -456,8 +456,43 @@ void C_PARSER::skip_to_end_of_statement() {
   }
 }
 
+void C_PARSER::skip_item(int line, int column) {
+  set_cursor(line, column);
+  int depth = 0;
+  char previous = 0;
+  bool function_body = false;  // a brace after `)`; any other (an initialiser's) goes on to `;`
+  for (skip_blanks(); current_ != 0; skip_blanks()) {
+    const char c = current_;
+    if (c == '"' || c == '\'') {
+      skip_quoted(c);
+      previous = c;
+      continue;
+    }
+    next_char();
+    if (c == '{' && depth++ == 0) function_body = previous == ')';
+    if (c == '}' && depth > 0 && --depth == 0 && function_body) {
+      skip_blanks();
+      match_char(';');
+      return;
+    }
+    if (c == ';' && depth == 0) return skip_blanks();
+    previous = c;
+  }
+}
+
+// A string or character literal, up to its closing quote or the end of its line.
+void C_PARSER::skip_quoted(char quote) {
+  const int line = line_;
+  next_char();
+  while (current_ != 0 && current_ != quote && line_ == line) {
+    if (current_ == '\\') next_char();
+    next_char();
+  }
+  if (current_ == quote) next_char();
+}
+
 bool C_PARSER::errors_counted() const {
-  return program.services.error_handler.error_count() > 0;
+  return program.services.error_handler.error_count() > errors_tolerated;
 }
 
 POSITION C_PARSER::name_last_position() const {

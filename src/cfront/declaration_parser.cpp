@@ -57,7 +57,7 @@ constexpr std::array<std::string_view, 13> statement_words{
 constexpr std::string_view characters_ending_specifiers = "),[*(;";
 constexpr std::string_view characters_after_name_ending_specifiers = "(),;=[";
 constexpr std::string_view characters_ending_declarations = "{}+-&*~!(;#";
-constexpr std::string_view characters_after_name_ending_declarations = ";=([<>+-&|^!*/%?,";
+constexpr std::string_view characters_after_name_ending_declarations = ";=([<>+-&|^!*/%?,:.";
 
 bool is_one_of(char c, std::string_view characters) {
   return c != 0 && characters.find(c) != std::string_view::npos;
@@ -244,6 +244,7 @@ C_TYPE* array_parameter_type(C_PARSER& parser, C_TYPE* element) {
 // type may stand unnamed anywhere (`f(int *, int)`).
 ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
   C_PROGRAM& program = parser.program;
+  if (parser.current() == '.') parser.not_implemented("a variable argument list (...)");
   C_TYPE* type = parser.parse_specifiers(nullptr);
   if (parser.current() == ')') return program.make<ARGUMENT_DECLARATION>(type, nullptr);
   const bool pointer = parser.current() == '*';
@@ -406,8 +407,8 @@ void mark_file_level(const std::vector<DECLARATOR*>& declarators, STORAGE_CLASS 
 }
 
 // After a block declaration: statements begin at one of their characters or words, or at a
-// name used in an expression; a typedef name begins one more declaration; a name followed by
-// anything else (a label's `:`, `*=`) is refused; anything else is one more declaration.
+// name used in an expression or as a label; a typedef name begins one more declaration; a name
+// followed by anything else (another name) is refused; anything else is one more declaration.
 bool more_block_declarations(C_PARSER& parser) {
   const char c = parser.current();
   if (is_one_of(c, characters_ending_declarations) || (c >= '0' && c <= '9')) return false;

@@ -227,12 +227,31 @@ constexpr DIRECTIVE directives[] = {
 
 // ---- One file ----
 
+// A refusal that names its construct leaves the rest of the file readable: the parse goes on
+// at the next item, so one build lists every such refusal. Any other error ends the parse.
+void parse_item_or_skip_refusal(C_PARSER& parser) {
+  const int line = parser.line();
+  const int column = parser.column();
+  ERROR_HANDLER& error_handler = parser.program.services.error_handler;
+  try {
+    parser.parse_external_declaration();
+  } catch (const C_PARSE_ABANDONED& abandoned) {
+    if (abandoned.repeated || error_handler.error_count() != parser.errors_tolerated + 1) throw;
+    parser.errors_tolerated = error_handler.error_count();
+    parser.scopes.clear();
+    parser.switches.clear();
+    parser.jump_scopes.clear();
+    parser.nesting = 0;
+    parser.skip_item(line, column);
+  }
+}
+
 // translation-unit := { external-declaration } end-of-file
 void parse_translation_unit(C_PARSER& parser) {
   parser.conditional_depth = 0;
   parser.nesting = 0;
   parser.skip_blanks();
-  while (!parser.errors_counted() && parser.current() != 0) parser.parse_external_declaration();
+  while (!parser.errors_counted() && parser.current() != 0) parse_item_or_skip_refusal(parser);
   // A NUL byte reads as 0 too, but the file goes on.
   if (!parser.at_end_of_file()) parser.report(parser.cursor_position(), "End of file expected.");
 }
@@ -250,6 +269,10 @@ void start_file(C_PARSER& parser, const std::string& path, const C_FILE* include
 }
 
 bool parse_source(C_PARSER& parser, const std::string& path, C_FILE* includer) {
+  ERROR_HANDLER& error_handler = parser.program.services.error_handler;
+  // A header is read only while its includer's errors are refusals it went on after.
+  const int errors_before = includer == nullptr ? 0 : error_handler.error_count();
+  parser.errors_tolerated = errors_before;
   start_file(parser, path, includer);
   BEING_PARSED being_parsed(parser.program, parser.source_file);
   std::vector<std::string> lines;
@@ -258,7 +281,7 @@ bool parse_source(C_PARSER& parser, const std::string& path, C_FILE* includer) {
   if (readable) parse_translation_unit(parser);
   if (includer != nullptr && !parser.errors_counted()) copy_macros(*parser.file, *includer);
   parser.busy = false;
-  return !parser.errors_counted();
+  return error_handler.error_count() == errors_before;
 }
 
 // The abandoning report, given once more where the parse stopped.
