@@ -73,6 +73,11 @@ std::optional<int32_t> folded(const EXPR& e) {
     if (!v) return std::nullopt;
     return static_cast<int32_t>(-static_cast<int64_t>(*v));
   }
+  if (e.op == OP::CONDITIONAL) {  // the front end folds a constant test and its branch
+    const auto test = folded(e.operands[0]);
+    if (!test) return std::nullopt;
+    return folded(e.operands[*test != 0 ? 1 : 2]);
+  }
   if (!is_binary_arithmetic(e.op) && !is_logical(e.op)) return std::nullopt;
   const auto l = folded(e.operands[0]);
   const auto r = folded(e.operands[1]);
@@ -127,6 +132,8 @@ VALUE_TYPE PROGRAM::type_of(const EXPR& e) const {
     case OP::POST_INCREMENT:
     case OP::POST_DECREMENT:
       return type_of(e.operands[0]);
+    case OP::CONDITIONAL:
+      return type_of(e.operands[1]);
     default:
       if (is_relational(e.op)) return VALUE_TYPE::INT;
       return type_of(e.operands[0]);  // binary operators take their left operand's type
@@ -237,6 +244,9 @@ class PRINTER {
         if (e.prefix_form) return (e.op == OP::EQ ? "(!" : "(~") + expression(e.operands[0]) + ")";
         return "(" + expression(e.operands[0]) + " " + operator_text(e.op) + " " +
                expression(e.operands[1]) + ")";
+      case OP::CONDITIONAL:
+        return "(" + expression(e.operands[0]) + " ? " + expression(e.operands[1]) + " : " +
+               expression(e.operands[2]) + ")";
       case OP::POST_INCREMENT:
         return expression(e.operands[0]) + "++";
       case OP::POST_DECREMENT:
@@ -469,6 +479,8 @@ class EVALUATOR {
   bool unsigned_operand(const EXPR& e) const {
     if (meaning_.unsigned_through_operators && !folded(e) && is_binary_arithmetic(e.op))
       return unsigned_operand(e.operands[0]) || unsigned_operand(e.operands[1]);
+    if (meaning_.unsigned_through_operators && e.op == OP::CONDITIONAL)
+      return unsigned_operand(e.operands[1]) || unsigned_operand(e.operands[2]);
     const VALUE_TYPE t = p_.type_of(e);
     return t == VALUE_TYPE::UNSIGNED_INT ||
            (t == VALUE_TYPE::UNSIGNED_CHAR && (n_ == 8 || !meaning_.unsigned_through_operators));
@@ -575,6 +587,10 @@ class EVALUATOR {
         const int32_t old = read(target);
         write(target, old + (e.op == OP::POST_INCREMENT ? 1 : -1));
         return value(old);
+      }
+      case OP::CONDITIONAL: {  // the chosen branch is copied at once into the result
+        const bool holds = read(medium(e.operands[0])) != 0;
+        return value(read(medium(e.operands[holds ? 1 : 2])));
       }
       case OP::LOGICAL_AND:
       case OP::LOGICAL_OR: {
@@ -1012,7 +1028,7 @@ class GENERATOR {
   EXPR expression(SCOPE& sc, int depth, bool calls) {
     if (depth <= 0 || chance(30)) return leaf(sc, calls);
     const bool can_call = calls && s_.calls_in_expressions && !callees(sc, true).empty();
-    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4, 4, 3, 3})) {
+    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4, 4, 3, 3, 4})) {
       case 0:
         return binary(OP::PLUS, sc, depth, calls);
       case 1:
@@ -1041,12 +1057,28 @@ class GENERATOR {
         return binary(OP::DIVIDE, sc, depth, calls);
       case 14:
         return binary(OP::MODULO, sc, depth, calls);
+      case 15:
+        return conditional(sc, depth);
       default: {
         EXPR e = node(OP::XOR, {expression(sc, depth - 1, false), constant_expr(-1)});
         e.prefix_form = true;
         return in_range(std::move(e));
       }
     }
+  }
+  // c ? a : b without calls (its operands' code sits between jumps), the branches of one type,
+  // so that the result's type is theirs.
+  EXPR conditional(SCOPE& sc, int depth) {
+    EXPR test = expression(sc, depth - 1, false);
+    if (chance(60) || p_.type_of(test) == VALUE_TYPE::POINTER) test = relational(sc, 1, false);
+    for (int attempt = 0; attempt < 20; ++attempt) {
+      EXPR if_true = expression(sc, depth - 1, false);
+      EXPR if_false = expression(sc, depth - 1, false);
+      const VALUE_TYPE type = p_.type_of(if_true);
+      if (type == p_.type_of(if_false) && type != VALUE_TYPE::POINTER)
+        return node(OP::CONDITIONAL, {std::move(test), std::move(if_true), std::move(if_false)});
+    }
+    return node(OP::CONDITIONAL, {std::move(test), constant_expr(1), constant_expr(-2)});
   }
   // !a, which C defines as a == 0.
   EXPR logical_not(SCOPE& sc, int depth, bool calls) {

@@ -58,7 +58,8 @@ enum class OP {
   GT,
   GE,
   LOGICAL_AND,
-  LOGICAL_OR
+  LOGICAL_OR,
+  CONDITIONAL  // operands[0] ? operands[1] : operands[2], both branches of one type
 };
 
 struct EXPR {
