@@ -134,6 +134,10 @@ VALUE_TYPE PROGRAM::type_of(const EXPR& e) const {
       return type_of(e.operands[0]);
     case OP::CONDITIONAL:
       return type_of(e.operands[1]);
+    case OP::COMMA:
+      return type_of(e.operands[1]);
+    case OP::CAST:
+      return static_cast<VALUE_TYPE>(e.value);
     default:
       if (is_relational(e.op)) return VALUE_TYPE::INT;
       return type_of(e.operands[0]);  // binary operators take their left operand's type
@@ -150,7 +154,7 @@ class PRINTER {
   explicit PRINTER(const PROGRAM& program) : p_(program) {}
 
   std::string program() {
-    for (int g : p_.globals) text_ += declaration(g) + "\n";
+    for (const std::string& text : declarations(p_.globals)) text_ += text + "\n";
     for (const FUNCTION& f : p_.functions) function(f);
     return text_;
   }
@@ -160,9 +164,26 @@ class PRINTER {
     return v < 0 ? "(-" + std::to_string(-static_cast<int64_t>(v)) + ")" : std::to_string(v);
   }
   std::string type_name(KIND k) const { return k == KIND::UNSIGNED ? "unsigned int" : "int"; }
-  std::string declaration(int index) const {
+  // Consecutive variables of one base type share a declaration: `int a = 1, *p, b[2];`.
+  std::vector<std::string> declarations(const std::vector<int>& variables) const {
+    std::vector<std::string> lines;
+    std::string previous_type;
+    for (int index : variables) {
+      const std::string type = type_name(p_.variables[index].kind);
+      if (!lines.empty() && type == previous_type) {
+        lines.back().back() = ',';
+        lines.back() += " " + declarator(index) + ";";
+      } else {
+        lines.push_back(type + " " + declarator(index) + ";");
+      }
+      previous_type = type;
+    }
+    return lines;
+  }
+  std::string declarator(int index) const {
     const VARIABLE& v = p_.variables[index];
-    std::string text = type_name(v.kind) + (v.kind == KIND::POINTER ? " *" : " ") + v.name;
+    std::string text = (v.kind == KIND::POINTER ? "*" : "") + v.name;
+    if (v.initial_value) return text + " = " + expression(*v.initial_value);
     if (v.size > 0) {
       text += "[" + std::to_string(v.size) + "]";
       if (!v.initial.empty()) {
@@ -174,7 +195,11 @@ class PRINTER {
     } else if (!v.initial.empty()) {
       text += " = " + constant(v.initial[0]);
     }
-    return text + ";";
+    return text;
+  }
+  static std::string cast_name(VALUE_TYPE type) {
+    if (type == VALUE_TYPE::CHAR) return "char";
+    return type == VALUE_TYPE::UNSIGNED_INT ? "unsigned int" : "int";
   }
   static const char* operator_text(OP op) {
     switch (op) {
@@ -247,6 +272,11 @@ class PRINTER {
       case OP::CONDITIONAL:
         return "(" + expression(e.operands[0]) + " ? " + expression(e.operands[1]) + " : " +
                expression(e.operands[2]) + ")";
+      case OP::COMMA:
+        return "(" + expression(e.operands[0]) + ", " + expression(e.operands[1]) + ")";
+      case OP::CAST:
+        return "((" + cast_name(static_cast<VALUE_TYPE>(e.value)) + ")" +
+               expression(e.operands[0]) + ")";
       case OP::POST_INCREMENT:
         return expression(e.operands[0]) + "++";
       case OP::POST_DECREMENT:
@@ -272,7 +302,7 @@ class PRINTER {
   }
   void block(const BLOCK& b, int indent, const std::string& head, const std::string& tail) {
     line(indent, head + "{");
-    for (int local : b.locals) line(indent + 1, declaration(local));
+    for (const std::string& text : declarations(b.locals)) line(indent + 1, text);
     for (const STATEMENT& s : b.statements) statement(s, indent + 1);
     line(indent, "}" + tail);
   }
@@ -424,6 +454,7 @@ class EVALUATOR {
   }
   void initialise(int variable) {
     const VARIABLE& v = p_.variables[variable];
+    if (v.initial_value) return store(address_[variable], evaluate(*v.initial_value));
     for (size_t i = 0; i < v.initial.size(); ++i)
       store(address_[variable] + static_cast<int>(i), v.initial[i]);
   }
@@ -481,6 +512,8 @@ class EVALUATOR {
       return unsigned_operand(e.operands[0]) || unsigned_operand(e.operands[1]);
     if (meaning_.unsigned_through_operators && e.op == OP::CONDITIONAL)
       return unsigned_operand(e.operands[1]) || unsigned_operand(e.operands[2]);
+    if (meaning_.unsigned_through_operators && e.op == OP::COMMA)
+      return unsigned_operand(e.operands[1]);
     const VALUE_TYPE t = p_.type_of(e);
     return t == VALUE_TYPE::UNSIGNED_INT ||
            (t == VALUE_TYPE::UNSIGNED_CHAR && (n_ == 8 || !meaning_.unsigned_through_operators));
@@ -588,6 +621,11 @@ class EVALUATOR {
         write(target, old + (e.op == OP::POST_INCREMENT ? 1 : -1));
         return value(old);
       }
+      case OP::COMMA:  // the right operand's place is the result's, read when used
+        evaluate(e.operands[0]);
+        return medium(e.operands[1]);
+      case OP::CAST:  // every scalar type holds the same N bits
+        return medium(e.operands[0]);
       case OP::CONDITIONAL: {  // the chosen branch is copied at once into the result
         const bool holds = read(medium(e.operands[0])) != 0;
         return value(read(medium(e.operands[holds ? 1 : 2])));
@@ -1028,7 +1066,7 @@ class GENERATOR {
   EXPR expression(SCOPE& sc, int depth, bool calls) {
     if (depth <= 0 || chance(30)) return leaf(sc, calls);
     const bool can_call = calls && s_.calls_in_expressions && !callees(sc, true).empty();
-    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4, 4, 3, 3, 4})) {
+    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4, 4, 3, 3, 4, 4, 2})) {
       case 0:
         return binary(OP::PLUS, sc, depth, calls);
       case 1:
@@ -1059,6 +1097,10 @@ class GENERATOR {
         return binary(OP::MODULO, sc, depth, calls);
       case 15:
         return conditional(sc, depth);
+      case 16:
+        return cast(sc, depth, calls);
+      case 17:  // a left operand without effects still has its code run
+        return node(OP::COMMA, {safe_leaf(sc), expression(sc, depth - 1, calls)});
       default: {
         EXPR e = node(OP::XOR, {expression(sc, depth - 1, false), constant_expr(-1)});
         e.prefix_form = true;
@@ -1079,6 +1121,16 @@ class GENERATOR {
         return node(OP::CONDITIONAL, {std::move(test), std::move(if_true), std::move(if_false)});
     }
     return node(OP::CONDITIONAL, {std::move(test), constant_expr(1), constant_expr(-2)});
+  }
+  // (int), (unsigned int) or (char) of a value that is not a constant nor a pointer (a constant
+  // cast is folded to the type's range, which the generator leaves to the golden cases).
+  EXPR cast(SCOPE& sc, int depth, bool calls) {
+    EXPR operand = expression(sc, depth - 1, calls);
+    if (folded(operand) || p_.type_of(operand) == VALUE_TYPE::POINTER) return operand;
+    static const VALUE_TYPE types[] = {VALUE_TYPE::INT, VALUE_TYPE::UNSIGNED_INT, VALUE_TYPE::CHAR};
+    EXPR e = node(OP::CAST, {std::move(operand)});
+    e.value = static_cast<int32_t>(types[uniform(0, 2)]);
+    return e;
   }
   // !a, which C defines as a == 0.
   EXPR logical_not(SCOPE& sc, int depth, bool calls) {
@@ -1240,6 +1292,17 @@ class GENERATOR {
         ASSIGN_OP::SET, std::move(target),
         node(chance(60) ? OP::POST_INCREMENT : OP::POST_DECREMENT, {variable_expr(x)})));
   }
+  // y = (x++, e): the comma's left operand runs first, and e may read x.
+  void comma_statement(SCOPE& sc, BLOCK& b) {
+    if (sc.writable.size() < 2) return assignment(sc, b);
+    const int x = pick(sc.writable);
+    int y = x;
+    while (y == x) y = pick(sc.writable);
+    EXPR step = node(chance(60) ? OP::POST_INCREMENT : OP::POST_DECREMENT, {variable_expr(x)});
+    EXPR source = node(OP::COMMA, {std::move(step), expression(sc, s_.expression_depth - 1, false)});
+    b.statements.push_back(
+        assignment_statement(ASSIGN_OP::SET, variable_expr(y), std::move(source)));
+  }
   void call_statement(SCOPE& sc, BLOCK& b) {
     b.statements.push_back(expression_statement(call(sc, s_.expression_depth - 1, true, false)));
   }
@@ -1280,6 +1343,10 @@ class GENERATOR {
     BLOCK inner;
     const int local = add_variable("l", scalar_kind());
     p_.variables[local].initial = {constant()};
+    // Computed from what the enclosing scope sees, each time the block starts.
+    if (chance(50) && p_.variables[local].kind != KIND::POINTER)
+      p_.variables[local].initial_value =
+          std::make_shared<EXPR>(expression(sc, s_.expression_depth - 1, false));
     inner.locals.push_back(local);
     sc.readable.push_back(local);
     sc.writable.push_back(local);
@@ -1328,7 +1395,7 @@ class GENERATOR {
       case 2:
         return increment(sc, b);
       case 3:
-        return copy_then_increment(sc, b);
+        return chance(50) ? copy_then_increment(sc, b) : comma_statement(sc, b);
       case 4:
         return if_statement(sc, b, depth);
       case 5:
@@ -1734,7 +1801,8 @@ int node_count(const PROGRAM& program) {
 
 int worst_case_ram_words(const PROGRAM& program, int stack_depth) {
   int words = 0;
-  for (const VARIABLE& v : program.variables) words += std::max(1, v.size);
+  for (const VARIABLE& v : program.variables)
+    words += std::max(1, v.size) + (v.initial_value ? temporaries(*v.initial_value) : 0);
   for (const FUNCTION& f : program.functions) words += temporaries(f.body);
   // A function calling itself keeps its caller's parameters, locals and intermediate values
   // somewhere: at most a frame of all of them, with the two temporary registers, per return
@@ -1744,7 +1812,10 @@ int worst_case_ram_words(const PROGRAM& program, int stack_depth) {
     if (!calls(f.body, static_cast<int>(index))) continue;
     int frame = 2 + static_cast<int>(f.parameters.size()) + temporaries(f.body);
     std::function<void(const BLOCK&)> walk = [&](const BLOCK& b) {
-      for (int local : b.locals) frame += std::max(1, program.variables[local].size);
+      for (int local : b.locals) {
+        const VARIABLE& v = program.variables[local];
+        frame += std::max(1, v.size) + (v.initial_value ? temporaries(*v.initial_value) : 0);
+      }
       for (const STATEMENT& s : b.statements)
         for (const BLOCK& inner : s.blocks) walk(inner);
     };

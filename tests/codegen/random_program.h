@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,12 +24,16 @@ enum class KIND { INT, UNSIGNED, POINTER };
 // The C types an expression can have, as far as comparisons care.
 enum class VALUE_TYPE { CHAR, UNSIGNED_CHAR, INT, UNSIGNED_INT, POINTER };
 
+struct EXPR;
+
 struct VARIABLE {
   std::string name;
   KIND kind = KIND::INT;
   int size = 0;                  // number of elements of an array; 0 for a scalar
   std::vector<int32_t> initial;  // initialiser as written (one value, or one per element)
-  int target_size = 0;           // a pointer: elements it may index (1: a scalar)
+  // A local scalar's initialiser computed where its block starts, instead of a constant.
+  std::shared_ptr<EXPR> initial_value;
+  int target_size = 0;  // a pointer: elements it may index (1: a scalar)
 };
 
 enum class OP {
@@ -59,7 +64,9 @@ enum class OP {
   GE,
   LOGICAL_AND,
   LOGICAL_OR,
-  CONDITIONAL  // operands[0] ? operands[1] : operands[2], both branches of one type
+  CONDITIONAL,  // operands[0] ? operands[1] : operands[2], both branches of one type
+  COMMA,        // operands[0], operands[1]
+  CAST          // (type)operands[0], the type a VALUE_TYPE held in value
 };
 
 struct EXPR {
