@@ -318,6 +318,12 @@ class PRINTER {
       case STATEMENT_KIND::BLOCK:
         block(s.blocks[0], indent, "", "");
         return;
+      case STATEMENT_KIND::BREAK:
+        line(indent, "break;");
+        return;
+      case STATEMENT_KIND::CONTINUE:
+        line(indent, "continue;");
+        return;
       case STATEMENT_KIND::IF: {
         const std::string head = "if (" + expression(s.expressions[0]) + ") ";
         if (s.blocks.size() == 1) {
@@ -406,6 +412,7 @@ class EVALUATOR {
     } catch (const UNFIT& unfit) {
       result.problem = unfit.why;
     }
+    result.operations = operations_;
     return result;
   }
 
@@ -592,6 +599,7 @@ class EVALUATOR {
 
   // The operand's medium, its code run in the compiled order.
   MEDIUM medium(const EXPR& e) {
+    ++operations_;
     if (const auto v = folded(e)) return value(wrap(*v));
     switch (e.op) {
       case OP::VARIABLE:
@@ -723,10 +731,17 @@ class EVALUATOR {
     for (int local : b.locals) initialise(local);
     for (const STATEMENT& s : b.statements) {
       execute(s);
-      if (returning_) return;
+      if (returning_ || jumping_ != JUMP::none) return;
     }
   }
+  // After a loop's body: whether a break left it (a continue only ends the body).
+  bool loop_left() {
+    const bool left = jumping_ == JUMP::out;
+    jumping_ = JUMP::none;
+    return left;
+  }
   void execute(const STATEMENT& s) {
+    ++operations_;
     switch (s.kind) {
       case STATEMENT_KIND::ASSIGN:
         return assign(s);
@@ -743,6 +758,12 @@ class EVALUATOR {
       }
       case STATEMENT_KIND::BLOCK:
         return execute(s.blocks[0]);
+      case STATEMENT_KIND::BREAK:
+        jumping_ = JUMP::out;
+        return;
+      case STATEMENT_KIND::CONTINUE:
+        jumping_ = JUMP::on;
+        return;
       case STATEMENT_KIND::IF:
         if (evaluate(s.expressions[0]) != 0) return execute(s.blocks[0]);
         if (s.blocks.size() > 1) execute(s.blocks[1]);
@@ -751,12 +772,14 @@ class EVALUATOR {
         while (!returning_ && evaluate(s.expressions[0]) != 0) {
           loop_step();
           execute(s.blocks[0]);
+          if (loop_left()) return;
         }
         return;
       case STATEMENT_KIND::DO_WHILE:
         do {
           loop_step();
           execute(s.blocks[0]);
+          if (loop_left()) return;
         } while (!returning_ && evaluate(s.expressions[0]) != 0);
         return;
       case STATEMENT_KIND::FOR:
@@ -764,16 +787,21 @@ class EVALUATOR {
         while (!returning_ && evaluate(s.expressions[0]) != 0) {
           loop_step();
           execute(s.blocks[0]);
-          if (returning_) return;
+          if (returning_ || loop_left()) return;
           execute(s.parts[1]);
         }
         return;
       case STATEMENT_KIND::SWITCH: {
         if (!meaning_.switch_runs_cases) return;
         const int32_t selector = evaluate(s.expressions[0]);
+        const BLOCK* chosen = s.blocks.size() > s.case_values.size() ? &s.blocks.back() : nullptr;
         for (size_t c = 0; c < s.case_values.size(); ++c)
-          if (compare(OP::EQ, selector, wrap(s.case_values[c]), false)) return execute(s.blocks[c]);
-        if (s.blocks.size() > s.case_values.size()) execute(s.blocks.back());
+          if (compare(OP::EQ, selector, wrap(s.case_values[c]), false)) {
+            chosen = &s.blocks[c];
+            break;
+          }
+        if (chosen != nullptr) execute(*chosen);
+        if (jumping_ == JUMP::out) jumping_ = JUMP::none;  // a continue goes on to the loop
         return;
       }
     }
@@ -786,8 +814,11 @@ class EVALUATOR {
   std::vector<int32_t> memory_;
   std::vector<bool> defined_;
   bool returning_ = false;
+  enum class JUMP { none, out, on };  // a break or a continue under way
+  JUMP jumping_ = JUMP::none;
   std::vector<const FUNCTION*> frames_;  // the functions under way, innermost last
   long steps_ = 0;
+  long operations_ = 0;
 };
 
 }  // namespace
@@ -878,6 +909,8 @@ class GENERATOR {
     int self_parameter = -1;
     int self_calls_left = 0;
     bool loops = true;
+    bool can_break = false;     // inside a loop or a switch
+    bool can_continue = false;  // inside a loop whose counter has stepped before a continue
   };
 
   int n() const { return s_.data_size; }
@@ -1363,11 +1396,26 @@ class GENERATOR {
     std::set<int32_t> values;
     const int cases = uniform(1, 3);
     while (static_cast<int>(values.size()) < cases) values.insert(uniform(-2, 5));
+    const bool could_break = sc.can_break;
+    sc.can_break = true;
     for (int32_t v : values) {
       s.case_values.push_back(v);
       s.blocks.push_back(nested(sc, uniform(1, 2), depth + 1));
     }
     if (chance(50)) s.blocks.push_back(nested(sc, uniform(1, 2), depth + 1));
+    sc.can_break = could_break;
+    b.statements.push_back(std::move(s));
+  }
+  // if (c) break; or if (c) continue;
+  void early_exit(SCOPE& sc, BLOCK& b) {
+    STATEMENT s;
+    s.kind = STATEMENT_KIND::IF;
+    s.expressions.push_back(condition(sc));
+    STATEMENT exit;
+    exit.kind = sc.can_continue && chance(40) ? STATEMENT_KIND::CONTINUE : STATEMENT_KIND::BREAK;
+    BLOCK then;
+    then.statements.push_back(std::move(exit));
+    s.blocks.push_back(std::move(then));
     b.statements.push_back(std::move(s));
   }
   void early_return(SCOPE& sc, BLOCK& b) {
@@ -1387,7 +1435,8 @@ class GENERATOR {
     const bool value_function = p_.functions[sc.function].returns_value;
     switch (weighted({34, sc.calls && !callees(sc, false).empty() ? 10 : 0, 8, 3, nest ? 14 : 0,
                       nest && sc.loops && sc.loop_depth < 2 ? 14 : 0, nest && s_.switches ? 3 : 0,
-                      nest ? 4 : 0, 6, value_function && depth > 1 ? 2 : 0})) {
+                      nest ? 4 : 0, 6, value_function && depth > 1 ? 2 : 0,
+                      sc.can_break ? 3 : 0})) {
       case 0:
         return assignment(sc, b);
       case 1:
@@ -1406,8 +1455,10 @@ class GENERATOR {
         return block_statement(sc, b, depth);
       case 8:
         return out_statement(sc, b);
-      default:
+      case 9:
         return early_return(sc, b);
+      default:
+        return early_exit(sc, b);
     }
   }
   void statements(SCOPE& sc, BLOCK& b, int count, int depth) {
@@ -1477,6 +1528,9 @@ class GENERATOR {
     const SCOPE saved = sc;
     sc.counters.push_back(values);
     ++sc.loop_depth;
+    sc.can_break = true;
+    // A while or do loop stepping at its end would skip the step.
+    sc.can_continue = kind == LOOP::FOR_UP || kind == LOOP::FOR_DOWN || step_first;
     BLOCK body;
     if (step_first) body.statements.push_back(step(counter, up));
     statements(sc, body, uniform(1, 3), depth + 1);

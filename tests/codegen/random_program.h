@@ -79,7 +79,19 @@ struct EXPR {
   bool prefix_form = false;
 };
 
-enum class STATEMENT_KIND { ASSIGN, EXPRESSION, IF, WHILE, DO_WHILE, FOR, SWITCH, RETURN, BLOCK };
+enum class STATEMENT_KIND {
+  ASSIGN,
+  EXPRESSION,
+  IF,
+  WHILE,
+  DO_WHILE,
+  FOR,
+  SWITCH,
+  RETURN,
+  BLOCK,
+  BREAK,    // out of the innermost loop or switch
+  CONTINUE  // on with the innermost loop: its step (a for), or its test
+};
 enum class ASSIGN_OP { SET, ADD, SUBTRACT, SHIFT_LEFT, SHIFT_RIGHT, AND, OR, XOR, MULTIPLY, DIVIDE, MODULO };
 
 struct STATEMENT;
@@ -131,6 +143,7 @@ struct EVALUATION {
   bool ok = false;
   std::string problem;
   std::vector<int32_t> out;
+  long operations = 0;  // operators and statements run: about the compiled code's work
 };
 
 // The readings of the points where the compiled code could do otherwise. The defaults are the

@@ -159,13 +159,15 @@ void run_configuration(const CONFIGURATION& c) {
   int failures = 0;
   LONG_FORMS long_forms;
   int skipped = 0;
-  // Large programs run many loops: those whose evaluation runs too long are skipped, and the
-  // next seeds stand in for them, so that as many are checked.
+  // Large programs run many loops: those whose evaluation runs too long, or whose compiled run
+  // would (a compiled operation takes 8 to 16 instructions), are skipped, and the next seeds
+  // stand in for them, so that as many are checked.
+  constexpr long large_operation_limit = 8'000'000;
   for (int i = 0; i - skipped < count && skipped <= count; ++i) {
     const uint32_t seed = c.seed + static_cast<uint32_t>(i);
     const PROGRAM program = random_program::generate(seed, settings);
     const EVALUATION expected = random_program::evaluate(program);
-    if (c.large && !expected.ok) {
+    if (c.large && (!expected.ok || expected.operations > large_operation_limit)) {
       skipped += 1;
       continue;
     }
