@@ -161,6 +161,8 @@ class PRINTER {
 
  private:
   static std::string constant(int32_t v) {
+    // A C compiler with a 32-bit int reads 2147483648 as a long.
+    if (v == INT32_MIN) return "(-2147483647 - 1)";
     return v < 0 ? "(-" + std::to_string(-static_cast<int64_t>(v)) + ")" : std::to_string(v);
   }
   std::string type_name(KIND k) const { return k == KIND::UNSIGNED ? "unsigned int" : "int"; }
@@ -348,8 +350,12 @@ class PRINTER {
         return;
       case STATEMENT_KIND::SWITCH: {
         line(indent, "switch (" + expression(s.expressions[0]) + ") {");
-        for (size_t c = 0; c < s.case_values.size(); ++c)
+        // Each case ends with a break, as C without fall-through is written: the same program
+        // for a C compiler whose cases run on into the next.
+        for (size_t c = 0; c < s.case_values.size(); ++c) {
           block(s.blocks[c], indent + 1, "case " + constant(s.case_values[c]) + ": ", "");
+          line(indent + 2, "break;");
+        }
         if (s.blocks.size() > s.case_values.size())
           block(s.blocks.back(), indent + 1, "default: ", "");
         line(indent, "}");
@@ -443,7 +449,9 @@ class EVALUATOR {
     if (w >> (n_ - 1)) w -= int64_t{1} << n_;
     return static_cast<int32_t>(w);
   }
-  uint32_t pattern(int32_t v) const { return static_cast<uint32_t>(v) & ((1u << n_) - 1); }
+  uint32_t pattern(int32_t v) const {
+    return static_cast<uint32_t>(v) & static_cast<uint32_t>((uint64_t{1} << n_) - 1);
+  }
 
   bool is_pointer_cell(int address) const {
     const VARIABLE& v = p_.variables[owner_[address]];
@@ -683,7 +691,8 @@ class EVALUATOR {
   int32_t multiplicative(OP op, int32_t l, int32_t r, bool unsigned_operation) const {
     const int64_t a = unsigned_operation ? int64_t{pattern(l)} : int64_t{wrap(l)};
     const int64_t b = unsigned_operation ? int64_t{pattern(r)} : int64_t{wrap(r)};
-    if (op == OP::MULTIPLY) return wrap(a * b);
+    if (op == OP::MULTIPLY)  // in 64 bits without overflow, for a 32-bit word too
+      return wrap(static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b)));
     if (b == 0) return op == OP::DIVIDE ? wrap(-1) : wrap(a);
     return wrap(op == OP::DIVIDE ? a / b : a % b);
   }
@@ -1099,7 +1108,9 @@ class GENERATOR {
   EXPR expression(SCOPE& sc, int depth, bool calls) {
     if (depth <= 0 || chance(30)) return leaf(sc, calls);
     const bool can_call = calls && s_.calls_in_expressions && !callees(sc, true).empty();
-    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4, 4, 3, 3, 4, 4, 2})) {
+    const int divide = s_.divisions ? 3 : 0;
+    switch (weighted({20, 14, 8, 8, 7, 12, 5, 8, 4, can_call ? 12 : 0, 4, 4, 4, divide, divide, 4,
+                      4, 2})) {
       case 0:
         return binary(OP::PLUS, sc, depth, calls);
       case 1:
@@ -1202,7 +1213,7 @@ class GENERATOR {
     }
   }
   EXPR shift(SCOPE& sc, int depth, bool calls) {
-    EXPR e = node(chance(50) ? OP::SHIFT_LEFT : OP::SHIFT_RIGHT,
+    EXPR e = node(chance(50) || !s_.right_shifts ? OP::SHIFT_LEFT : OP::SHIFT_RIGHT,
                   {expression(sc, depth - 1, calls), shift_count(sc, calls)});
     return e;
   }
@@ -1290,12 +1301,14 @@ class GENERATOR {
     }
   }
   EXPR source(SCOPE& sc) {
-    if (sc.calls && chance(15) && !callees(sc, true).empty())
+    if (sc.calls && s_.calls_as_values && chance(15) && !callees(sc, true).empty())
       return call(sc, s_.expression_depth - 1, true, true);
     return expression(sc, s_.expression_depth, sc.calls);
   }
   void assignment(SCOPE& sc, BLOCK& b) {
-    const ASSIGN_OP op = static_cast<ASSIGN_OP>(weighted({50, 18, 14, 9, 9, 5, 5, 5, 4, 3, 3}));
+    const int divide = s_.divisions ? 3 : 0;
+    const ASSIGN_OP op = static_cast<ASSIGN_OP>(
+        weighted({50, 18, 14, 9, s_.right_shifts ? 9 : 0, 5, 5, 5, 4, divide, divide}));
     EXPR target = lvalue(sc);
     EXPR value =
         op == ASSIGN_OP::SHIFT_LEFT || op == ASSIGN_OP::SHIFT_RIGHT ? shift_count(sc) : source(sc);

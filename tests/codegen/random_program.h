@@ -186,6 +186,11 @@ struct SETTINGS {
   bool variable_indices = true;  // array elements indexed by a variable or an expression
   bool unsigned_types = true;
   bool calls_in_expressions = true;
+  // A call's value may be a whole assignment's source or a returned value (false: calls are
+  // statements only, so C's unspecified order of a target and its source never matters).
+  bool calls_as_values = true;
+  bool divisions = true;     // `/`, `%` and their assignments (by 0 they differ from C's)
+  bool right_shifts = true;  // `>>` and `>>=` (a negative value shifts in zeros here)
   // Operators' intermediate values may have to outlive a call made later in the expression;
   // otherwise the generator keeps them apart, and a call's operand partner is a constant or a
   // variable.
