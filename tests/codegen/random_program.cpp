@@ -1419,29 +1419,26 @@ class GENERATOR {
     sc.can_break = could_break;
     b.statements.push_back(std::move(s));
   }
-  // if (c) break; or if (c) continue;
-  void early_exit(SCOPE& sc, BLOCK& b) {
+  // if (test) { only }
+  static void guarded(BLOCK& b, EXPR test, STATEMENT only) {
     STATEMENT s;
     s.kind = STATEMENT_KIND::IF;
-    s.expressions.push_back(condition(sc));
-    STATEMENT exit;
-    exit.kind = sc.can_continue && chance(40) ? STATEMENT_KIND::CONTINUE : STATEMENT_KIND::BREAK;
+    s.expressions.push_back(std::move(test));
     BLOCK then;
-    then.statements.push_back(std::move(exit));
+    then.statements.push_back(std::move(only));
     s.blocks.push_back(std::move(then));
     b.statements.push_back(std::move(s));
   }
+  // if (c) break; or if (c) continue;
+  void early_exit(SCOPE& sc, BLOCK& b) {
+    EXPR test = condition(sc);
+    STATEMENT exit;
+    exit.kind = sc.can_continue && chance(40) ? STATEMENT_KIND::CONTINUE : STATEMENT_KIND::BREAK;
+    guarded(b, std::move(test), std::move(exit));
+  }
   void early_return(SCOPE& sc, BLOCK& b) {
-    STATEMENT s;
-    s.kind = STATEMENT_KIND::IF;
-    s.expressions.push_back(condition(sc));
-    BLOCK then;
-    STATEMENT r;
-    r.kind = STATEMENT_KIND::RETURN;
-    r.expressions.push_back(source(sc));
-    then.statements.push_back(std::move(r));
-    s.blocks.push_back(std::move(then));
-    b.statements.push_back(std::move(s));
+    EXPR test = condition(sc);
+    guarded(b, std::move(test), return_statement(source(sc)));
   }
   void statement(SCOPE& sc, BLOCK& b, int depth) {
     const bool nest = depth < 3;
