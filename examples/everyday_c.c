@@ -157,6 +157,8 @@ void arithmetic(void)
 {
   int x = 7, y = -3;
   unsigned int u = 200u;
+  check(-(x + u) < 1, 0);  // x + u is unsigned, and so is its negation
+  check((x - u) << 1 < 0, 0);
   check(x * y, -21);
   check(x / y, -2);
   check(x % y, 1);

@@ -10,6 +10,7 @@
 #include "cfront/c_types.h"
 #include "cfront/conditional.h"
 #include "cfront/relational.h"
+#include "cfront/unary.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
 #include "codegen/media/storage_medium.h"
@@ -36,10 +37,16 @@ bool is_unsigned_type(CODEGEN& g, const C_TYPE* type) {
 
 }  // namespace
 
-// Looking through the arithmetic and bitwise operators, `?:` and the comma.
+// Looking through the arithmetic and bitwise operators, `?:` and the comma, as C's conversions
+// do: a negation and a shift have their (left) operand's signedness.
 bool is_unsigned_operand(CODEGEN& g, EXPRESSION* operand) {
   EXPRESSION* e = resolved(operand);
   switch (e->kind()) {
+    case EXPRESSION_KIND::unary_minus:
+      return is_unsigned_operand(g, static_cast<UNARY&>(*e).operand);
+    case EXPRESSION_KIND::shift_left:
+    case EXPRESSION_KIND::shift_right:
+      return is_unsigned_operand(g, static_cast<BINARY&>(*e).left);
     case EXPRESSION_KIND::binary_plus:
     case EXPRESSION_KIND::binary_minus:
     case EXPRESSION_KIND::multiply:

@@ -529,6 +529,8 @@ class EVALUATOR {
       return unsigned_operand(e.operands[1]) || unsigned_operand(e.operands[2]);
     if (meaning_.unsigned_through_operators && e.op == OP::COMMA)
       return unsigned_operand(e.operands[1]);
+    if (meaning_.unsigned_through_operators && !folded(e) && (e.op == OP::NEGATE || is_shift(e.op)))
+      return unsigned_operand(e.operands[0]);
     const VALUE_TYPE t = p_.type_of(e);
     return t == VALUE_TYPE::UNSIGNED_INT ||
            (t == VALUE_TYPE::UNSIGNED_CHAR && (n_ == 8 || !meaning_.unsigned_through_operators));
