@@ -636,7 +636,7 @@ class EVALUATOR {
       case OP::POST_DECREMENT: {
         const MEDIUM target = place(e.operands[0]);
         const int32_t old = read(target);
-        write(target, old + (e.op == OP::POST_INCREMENT ? 1 : -1));
+        write(target, wrap(int64_t{old} + (e.op == OP::POST_INCREMENT ? 1 : -1)));
         return value(old);
       }
       case OP::COMMA:  // the right operand's place is the result's, read when used
