@@ -79,6 +79,10 @@ bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& erro
   return false;
 }
 
+bool same_type_when_known(const C_TYPE* first, const C_TYPE* second) {
+  return first == nullptr || second == nullptr || same_type(*first, *second);
+}
+
 bool same_type(const C_TYPE& first, const C_TYPE& second) {
   if (first.kind() != second.kind()) return false;
   const auto* pointer = kind_cast<POINTER_TYPE>(&first);

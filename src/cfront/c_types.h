@@ -108,3 +108,5 @@ bool conforms_to(const C_TYPE& source, const C_TYPE& target, ERROR_HANDLER& erro
 // types, with the same `const` below a pointer (the object's own `const` may differ, as for
 // parameters).
 bool same_type(const C_TYPE& first, const C_TYPE& second);
+// The same, where a type not known (nullptr: an error already reported) agrees with any.
+bool same_type_when_known(const C_TYPE* first, const C_TYPE* second);

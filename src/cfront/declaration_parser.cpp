@@ -342,13 +342,14 @@ DECLARATOR* parse_declarator_and_initializer(C_PARSER& parser, C_TYPE* type) {
 // A declaration without body is kept for the check against its definition; it declares no
 // object.
 void keep_prototypes(C_PARSER& parser, std::vector<DECLARATOR*>& declarators, std::size_t from) {
-  auto first = declarators.begin() + static_cast<std::ptrdiff_t>(from);
-  auto kept = std::remove_if(first, declarators.end(), [&parser](DECLARATOR* declarator) {
-    if (!is_prototype(declarator)) return false;
-    parser.program.prototypes.push_back(static_cast<FUNCTION_PROTOTYPE*>(declarator));
-    return true;
-  });
-  declarators.erase(kept, declarators.end());
+  std::size_t kept = from;
+  for (std::size_t index = from; index < declarators.size(); ++index) {
+    if (auto* prototype = kind_cast<FUNCTION_PROTOTYPE>(declarators[index]))
+      parser.program.prototypes.push_back(prototype);
+    else
+      declarators[kept++] = declarators[index];
+  }
+  declarators.resize(kept);
 }
 
 // declaration_end := { "," declarator_and_initializer } ";"

@@ -23,12 +23,6 @@ DECLARATOR* find_definition(const C_PROGRAM& program, const DECLARATOR& declarat
   return nullptr;
 }
 
-bool types_agree(const DECLARATOR& declaration, const DECLARATOR& definition) {
-  const C_TYPE* declared = declaration.type();
-  const C_TYPE* defined = definition.type();
-  return declared == nullptr || defined == nullptr || same_type(*declared, *defined);
-}
-
 void report(C_PROGRAM& program, const DECLARATOR& declaration, const DECLARATOR* definition,
             const std::string& message) {
   ERROR_HANDLER& error_handler = program.services.error_handler;
@@ -48,7 +42,7 @@ DECLARATOR& bind_extern(DECLARATOR& declaration, C_PROGRAM& program) {
     const std::string& name = *declaration.name()->text;
     if (definition == nullptr)
       report(program, declaration, nullptr, "The extern object " + name + " is defined nowhere.");
-    else if (!types_agree(declaration, *definition))
+    else if (!same_type_when_known(declaration.type(), definition->type()))
       report(program, declaration, definition,
              "The extern declaration of " + name + " and its definition differ in type.");
     else

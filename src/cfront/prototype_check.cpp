@@ -13,10 +13,6 @@
 
 namespace {
 
-bool types_agree(const C_TYPE* declared, const C_TYPE* defined) {
-  return declared == nullptr || defined == nullptr || same_type(*declared, *defined);
-}
-
 // `(void)` and `()` both list no parameter.
 std::size_t parameter_count(const PARAMETER_LIST& list) {
   return list.is_void() ? 0 : list.parameters.size();
@@ -27,7 +23,7 @@ bool parameters_agree(const PARAMETER_LIST* declared, const PARAMETER_LIST* defi
   const std::size_t count = parameter_count(*declared);
   if (count != parameter_count(*defined)) return false;
   for (std::size_t index = 0; index < count; ++index)
-    if (!types_agree(declared->parameters[index]->type, defined->parameters[index]->type))
+    if (!same_type_when_known(declared->parameters[index]->type, defined->parameters[index]->type))
       return false;
   return true;
 }
@@ -39,7 +35,7 @@ void C_PROGRAM::check_prototypes() {
     auto found = latest_definitions_.find(prototype->name()->text);
     if (found == latest_definitions_.end()) continue;  // a call to it finds no function
     const C_FUNCTION& definition = *found->second;
-    if (types_agree(prototype->return_type, definition.return_type) &&
+    if (same_type_when_known(prototype->return_type, definition.return_type) &&
         parameters_agree(prototype->parameters, definition.parameters))
       continue;
     ERROR_HANDLER& error_handler = services.error_handler;
