@@ -4,7 +4,7 @@
 # Packages named as arguments are needed too (make fuzz names clang's).
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev qt6-base-dev binutils srecord python3 "$@")
+packages=(g++ gcc cmake make libgtest-dev qt6-base-dev binutils srecord python3 "$@")
 
 missing=()
 for package in "${packages[@]}"; do
