@@ -1,10 +1,12 @@
 // The C program of one build: the owner of every syntax object, the table of interned names,
 // what each file holds, the parser pool and the constant pool. A reset frees it all, so each
-// build starts from nothing but the four names the front end compares by identity.
+// build starts from nothing but the names the front end compares by identity (the library
+// names and main).
 #include "cfront/c_program.h"
 
 #include <algorithm>
 
+#include "cfront/built_in_functions.h"
 #include "cfront/c_parser.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
@@ -41,9 +43,9 @@ void C_PROGRAM::reset() {
   }
   nodes_.clear();
   names_.clear();
-  built_in_names_[0] = intern("asm_ROL");
-  built_in_names_[1] = intern("asm_TTSR");
-  built_in_names_[2] = intern("exit");
+  built_in_names_.clear();
+  for (const BUILT_IN_FUNCTION& function : built_in_functions)
+    built_in_names_.push_back(intern(function.name));
   main_name_ = intern("main");
 }
 
@@ -56,8 +58,8 @@ INTERNED C_PROGRAM::intern(std::string_view text) {
 }
 
 bool C_PROGRAM::is_built_in(INTERNED text) const {
-  return std::find(std::begin(built_in_names_), std::end(built_in_names_), text) !=
-         std::end(built_in_names_);
+  return std::find(built_in_names_.begin(), built_in_names_.end(), text) !=
+         built_in_names_.end();
 }
 
 C_FILE& C_PROGRAM::file(const SRC_FILE* source_file) {

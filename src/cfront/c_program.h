@@ -90,7 +90,7 @@ class C_PROGRAM {
 
   INTERNED intern(std::string_view text);
   INTERNED main_name() const { return main_name_; }
-  // "exit", "asm_ROL" and "asm_TTSR": calls to them need no definition.
+  // A library name (built_in_functions.h): calls to it need no definition.
   bool is_built_in(INTERNED text) const;
 
   C_FILE& file(const SRC_FILE* source_file);
@@ -134,7 +134,7 @@ class C_PROGRAM {
   std::unordered_map<INTERNED, C_FUNCTION*> latest_definitions_;
   std::unordered_set<std::string> names_;
   INTERNED main_name_ = nullptr;
-  INTERNED built_in_names_[3] = {};
+  std::vector<INTERNED> built_in_names_;
   std::map<const SRC_FILE*, C_FILE> files_;
   std::vector<std::unique_ptr<C_PARSER>> parsers_;
 };

@@ -8,6 +8,7 @@
 
 #include "base/error_handler.h"
 #include "base/kind_cast.h"
+#include "cfront/built_in_functions.h"
 #include "cfront/c_function.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
@@ -58,14 +59,16 @@ EXPRESSION* FUNCTION_CALL::simplify(C_PROGRAM& program) {
     simplify_value(arguments[index], program);
   if (program.resolve_call(*this) != nullptr)
     check_arguments(program);
-  else if (!program.is_built_in(text))
+  else if (program.is_built_in(text))
+    check_built_in_call(*this, program);
+  else
     program.services.error_handler.error_at(callee->position, "Function not found.");
   return this;
 }
 
 C_TYPE* FUNCTION_CALL::type_of(C_PROGRAM& program) {
   simplify(program);
-  return function != nullptr ? function->return_type : nullptr;
+  return function != nullptr ? function->return_type : built_in_value_type;
 }
 
 // Without arguments the list must be `(void)`; otherwise one argument per parameter entry,

@@ -9,6 +9,8 @@
 
 class C_FUNCTION;
 
+struct BUILT_IN_FUNCTION;
+
 class FUNCTION_CALL final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::function_call> {
  public:
   explicit FUNCTION_CALL(NAME* callee) : callee(callee), text(callee->text) {}
@@ -22,6 +24,8 @@ class FUNCTION_CALL final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::function
   NAME* callee;
   INTERNED text;
   C_FUNCTION* function = nullptr;  // the resolved callee
+  const BUILT_IN_FUNCTION* built_in = nullptr;  // or the library function called
+  C_TYPE* built_in_value_type = nullptr;        // the int a library function gives
   std::vector<EXPRESSION*> arguments;
   POSITION closing_parenthesis;
 

@@ -54,32 +54,6 @@ bool contains_call(CODEGEN& g, EXPRESSION* expression) {
   g.internal_error("an expression of an unknown kind");
 }
 
-DEV_NULL_SM& no_value(CODEGEN& g) {
-  return g.make<DEV_NULL_SM>(nullptr);
-}
-
-// asm_ROL rotates its argument in place, asm_TTSR copies it into the status register, exit
-// evaluates its argument and leaves the program.
-STORAGE_MEDIUM& built_in_call(CODEGEN& g, FUNCTION_CALL& call) {
-  const std::string& name = *call.text;
-  EXPRESSION* argument = call.arguments.empty() ? nullptr : call.arguments.front();
-  if (name == "asm_ROL" && argument != nullptr) {
-    STORAGE_MEDIUM& m = location(g, argument);
-    m.rotate_left(g);
-    m.release(g);
-  } else if (name == "asm_TTSR" && argument != nullptr) {
-    STORAGE_MEDIUM& m = medium(g, argument);
-    m.to_status_register(g);
-    m.release(g);
-  } else if (name == "exit") {
-    if (argument != nullptr) medium(g, argument).release(g);
-    g.exit_jumps.push_back(&g.code.emit<RJMP>(0));
-  } else {
-    g.internal_error("a call of an unknown function");
-  }
-  return no_value(g);
-}
-
 std::vector<STORAGE_MEDIUM*> register_temporaries(const std::vector<STORAGE_MEDIUM*>& held) {
   std::vector<STORAGE_MEDIUM*> registers;
   for (STORAGE_MEDIUM* m : held)
@@ -172,7 +146,8 @@ STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call) {
 
 STORAGE_MEDIUM& call_value_medium(CODEGEN& g, FUNCTION_CALL& call) {
   STORAGE_MEDIUM& result = call_result_medium(g, call);
-  if (result.kind() == MEDIUM_KIND::dev_null) return result;
+  // A library function's value is a temporary of its own already.
+  if (result.kind() == MEDIUM_KIND::dev_null || call.built_in != nullptr) return result;
   STORAGE_MEDIUM& t = g.sm.take_temporary_medium();
   t.assign(g, result);
   return t;

@@ -71,6 +71,8 @@ void step_in_place(CODEGEN& g, UNARY& node, int32_t step);
 // DEV_NULL_SM), as `x = f();` and `return f();` use it.
 STORAGE_MEDIUM& call_value_medium(CODEGEN& g, FUNCTION_CALL& call);
 STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call);
+// A call of a library function (built_in_functions.h), compiled in line.
+STORAGE_MEDIUM& built_in_call(CODEGEN& g, FUNCTION_CALL& call);
 
 // `*`, `/`, `%` and their assignments, through the arithmetic routines.
 enum class MULTIPLICATIVE_OPERATION { multiply, divide, modulo };
