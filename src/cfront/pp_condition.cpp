@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "cfront/c_parser.h"
 #include "cfront/integer_literal.h"
 
 namespace {
@@ -24,6 +25,14 @@ constexpr std::array<BINARY_LEVEL, 8> binary_levels{{
     {{"+", "-"}},
     {{"*", "/", "%"}},
 }};
+
+struct NESTING {
+  explicit NESTING(int& depth) : depth_(depth) { ++depth_; }
+  ~NESTING() { --depth_; }
+  NESTING(const NESTING&) = delete;
+  NESTING& operator=(const NESTING&) = delete;
+  int& depth_;
+};
 
 class CONDITION_READER {
  public:
@@ -121,6 +130,12 @@ class CONDITION_READER {
 
   // unary := ( "+" | "-" | "~" | "!" ) unary | primary
   PP_VALUE unary(bool live) {
+    NESTING nesting(depth_);
+    if (depth_ > nesting_limit) {
+      fail(spot(), "Nesting too deep.");
+      at_ = tokens_.size();
+      return PP_VALUE{};
+    }
     if (take("+")) return unary(live);
     if (take("-")) {
       PP_VALUE v = unary(live);
@@ -196,6 +211,7 @@ class CONDITION_READER {
 
   std::vector<const PP_TOKEN*> tokens_;
   std::size_t at_ = 0;
+  int depth_ = 0;  // of unary operators and parentheses, bounded as in code
   SPOT end_spot_;
   const PP_REPORT& report_;
   bool failed_ = false;

@@ -255,6 +255,11 @@ void PREPROCESSOR::include_file(const std::string& path, const POSITION& at) {
     parser_.report(at, "#include nested too deeply.");
     return;
   }
-  if (!program.free_parser().parse_included(*parser_.source_file, path))
-    parser_.report(at, "Error in #include.");
+  // The cursor stands at the name while the header is read, so an abandoned parse is reported
+  // once more there.
+  const int line = parser_.line(), column = parser_.column();
+  parser_.set_cursor(at.line, at.column);
+  const bool parsed = program.free_parser().parse_included(*parser_.source_file, path);
+  parser_.set_cursor(line, column);
+  if (!parsed) parser_.report(at, "Error in #include.");
 }

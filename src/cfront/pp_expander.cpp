@@ -187,9 +187,12 @@ PP_TOKENS PP_EXPANDER::substitute(const DEFINE_MACRO& macro,
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const bool pasted_next = i + 1 < text.size() && text[i + 1].is_punctuator("##");
-    if (macro.function_like && text[i].is_punctuator("#") && parameter(i + 1) >= 0) {
+    const std::size_t after =
+        i + 1 < text.size() && text[i + 1].kind == PP_KIND::space ? i + 2 : i + 1;
+    if (macro.function_like && text[i].is_punctuator("#") && parameter(after) >= 0) {
+      i = after;
       const PP_TOKEN string =
-          PP_TOKEN::made_of(PP_KIND::string, stringize(arguments[parameter(++i)]));
+          PP_TOKEN::made_of(PP_KIND::string, stringize(arguments[parameter(i)]));
       output.push_back(made(string, first, last, index));
     } else if (text[i].is_punctuator("##") && i + 1 < text.size()) {
       const int p = parameter(++i);
