@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/file_tools.h"
+#include "base/macro_names.h"
 #include "base/source_line_cache.h"
 #include "base/src_file.h"
 #include "base/user_interface.h"
@@ -52,6 +53,11 @@ void write_source_line(const POSITION& p, std::optional<std::string_view> source
   user_interface.put_string(caret_line(*source_line, p.column));
 }
 
+void write_macro_line(const POSITION& p, USER_INTERFACE& user_interface) {
+  if (p.macro == 0) return;
+  user_interface.put_string("In the expansion of macro \"" + macro_name(p.macro) + "\".\n");
+}
+
 }  // namespace
 
 bool is_between(const POSITION& p, const POSITION& a, const POSITION& b) {
@@ -73,10 +79,12 @@ void show(const POSITION& p, USER_INTERFACE& user_interface, FILE_TOOLS& files) 
   std::optional<std::string> source_line = files.read_source_line(p.source_file->path(), p.line);
   write_source_line(p, source_line ? std::optional<std::string_view>(*source_line) : std::nullopt,
                     user_interface);
+  write_macro_line(p, user_interface);
 }
 
 void show(const POSITION& p, USER_INTERFACE& user_interface, SOURCE_LINE_CACHE& source_lines) {
   if (p.source_file == nullptr) return;
   write_heading(p, user_interface);
   write_source_line(p, source_lines.line(p.source_file->path(), p.line), user_interface);
+  write_macro_line(p, user_interface);
 }

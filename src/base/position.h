@@ -1,5 +1,6 @@
 // Where a token, construct or instruction stands: a source file, a line and a column, both from 1.
-// Full integers are kept (no 16-bit packing), so very long files keep exact positions.
+// Full integers are kept (no 16-bit packing), so very long files keep exact positions. A position
+// made from a macro's replacement text stands at the macro's use and names the macro.
 #pragma once
 
 #include <string>
@@ -13,13 +14,18 @@ struct POSITION {
   SRC_FILE* source_file = nullptr;
   int line = 0;
   int column = 0;
+  // The macro whose replacement text the construct came from (base/macro_names.h), 0 for none.
+  int macro = 0;
 
-  static POSITION make(SRC_FILE* file, int line, int column) {
-    return POSITION{file, line, column};
+  static POSITION make(SRC_FILE* file, int line, int column, int macro = 0) {
+    return POSITION{file, line, column, macro};
   }
-  POSITION shifted(int n) const { return POSITION{source_file, line, column + n}; }
+  POSITION shifted(int n) const { return POSITION{source_file, line, column + n, macro}; }
 
-  bool operator==(const POSITION&) const = default;
+  // The place alone: a breakpoint or an inspection at a use matches whatever the macro.
+  bool operator==(const POSITION& other) const {
+    return source_file == other.source_file && line == other.line && column == other.column;
+  }
 };
 
 // p and a in the same file, p from a to b in reading order, both ends included.

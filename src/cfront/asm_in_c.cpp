@@ -159,7 +159,7 @@ void C_PARSER::parse_asm_statement(COMPOUND& block) {
   C_ASM_CURSOR cursor(*this);
   const ASM_MACRO_LOOKUP macro_lookup = [this](const std::string& name,
                                                const POSITION& position) -> std::optional<int32_t> {
-    const bool defined = file != nullptr && file->find_macro(program.intern(name)) != nullptr;
+    const bool defined = is_macro(name);
     const int32_t value = macro_constant(position, name);
     if (!defined) return std::nullopt;
     return value;

@@ -1,5 +1,5 @@
-// The late binding of a name that no declaration matched while it was read: a macro of its file
-// (a new constant at the name), else a parameter of its function, else "Undefined name." and
+// The late binding of a name that no declaration matched while it was read: an enumerator of its
+// file (a new constant at the name), else a parameter of its function, else "Undefined name." and
 // the name stays bound to itself, typed int once that error is counted.
 #include "cfront/c_name.h"
 
@@ -15,8 +15,8 @@
 void NAME::bind(C_PROGRAM& program) {
   if (resolved) return;
   resolved = true;
-  if (DEFINE_MACRO* macro = program.file(position.source_file).find_macro(text)) {
-    resolution = macro->constant_at(program, position);
+  if (DEFINE_MACRO* enumerator = program.file(position.source_file).find_enumerator(text)) {
+    resolution = enumerator->value_at(program, position);
     return;
   }
   if (function != nullptr && function->parameters != nullptr)

@@ -1,9 +1,10 @@
 // The C parser: recursive descent straight on the characters of one file, with backtracking
-// through set_cursor. There is no token stream and no preprocessing pass: directives run where a
-// declaration or a statement may begin. One parser per file being parsed; nested includes take
-// another from the program's pool. The grammar routines live in the files of their part:
+// through set_cursor. Its lines come from the preprocessor (preprocessor.h), which prepares each
+// when the reader first reaches it, so directives run in source order as the parse goes. One
+// parser per file being parsed; nested includes take another from the program's pool. The
+// grammar routines live in the files of their part:
 //   c_reader.cpp        the character reader and the lexical operations
-//   preprocessor.cpp    #define, #undef, #include, #ifndef/#else/#endif, the parse entry points
+//   file_parse.cpp      the parse entry points and the parser's one directive, #asm
 //   asm_in_c.cpp        #asm ... #endasm and asm( ... )
 //   declaration_parser.cpp   specifiers, declarators, parameters, initialisers, file-level items
 //   expression_parser.cpp    every expression level and name binding
@@ -12,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +32,7 @@ class DECLARATION_LIST;
 class DECLARATOR;
 class EXPRESSION;
 class PARAMETER_LIST;
+class PREPROCESSOR;
 class REGISTER_FROM_C;
 class SRC_FILE;
 class STATEMENT;
@@ -46,6 +49,7 @@ inline constexpr int expression_depth_limit = 10000;
 class C_PARSER {
  public:
   explicit C_PARSER(C_PROGRAM& program);
+  ~C_PARSER();
   C_PARSER(const C_PARSER&) = delete;
   C_PARSER& operator=(const C_PARSER&) = delete;
 
@@ -54,9 +58,12 @@ class C_PARSER {
   // An #include: parses path with this (free) parser for includer.
   bool parse_included(SRC_FILE& includer, const std::string& path);
 
-  // For an asm( ... ) statement: the value of the current file's macro, or 0 after
-  // "Unknown constant." at position.
+  // For an asm( ... ) statement: the value of the current file's macro, its text read as an
+  // integer constant expression; 0 after "Unknown constant." (or the expression's error) at
+  // position.
   int32_t macro_constant(const POSITION& position, const std::string& name);
+  // Whether the name is a macro of the current file or a predefined one.
+  bool is_macro(const std::string& name) const;
 
   bool busy = false;
 
@@ -69,8 +76,9 @@ class C_PARSER {
   void set_cursor(int line, int column);
   // True past the last line. A NUL byte inside a line also reads as 0 but is not the end.
   bool at_end_of_file() const { return line_ > static_cast<int>(lines_.size()); }
-  // Takes the lines of the text to read and puts the cursor on line 1, column 1. The parse entry
-  // points load the file this way; unit tests feed their own lines through it too.
+  // Takes the lines of the text to read, as written, and puts the cursor on line 1, column 1.
+  // The parse entry points load the file this way; unit tests feed their own lines through it
+  // too. A line is preprocessed when the cursor first reaches it.
   void load_text(std::vector<std::string> lines);
   void skip_blanks();
   bool match_char(char c);
@@ -90,6 +98,7 @@ class C_PARSER {
   // string := '"' { character } '"' { string }: adjacent literals join. Answers the codes
   // read, between the first quote and the last one; false when no string starts here.
   bool read_string(STRING_TEXT& text);
+  // Where a column of a line stands in the source written (a macro's expansion at its use).
   POSITION position_at(int line, int column) const;
   POSITION cursor_position() const { return position_at(line_, column_); }
   POSITION token_start() const { return position_at(token_line_, token_column_); }
@@ -120,8 +129,8 @@ class C_PARSER {
   NAME* make_name();
   DECIMAL_CONSTANT* last_constant() const { return last_constant_; }
 
-  // ---- Directives (preprocessor.cpp, asm_in_c.cpp) ----
-  // At `#`: runs the directive, then any directive that follows at once.
+  // ---- Directives (file_parse.cpp, asm_in_c.cpp) ----
+  // At `#`: runs #asm, then any that follows at once; any other word is refused.
   void parse_directive();
   void parse_asm_macro();                     // after "#asm"
   void parse_asm_statement(COMPOUND& block);  // after "asm"
@@ -186,7 +195,6 @@ class C_PARSER {
   // What a break or continue would leave, innermost last.
   enum class JUMP_SCOPE { loop, switch_body };
   std::vector<JUMP_SCOPE> jump_scopes;
-  int conditional_depth = 0;
   int nesting = 0;  // see nesting_limit
   // The errors that do not stop this parse: the refusals it went on after, an includer's.
   int errors_tolerated = 0;
@@ -216,6 +224,7 @@ class C_PARSER {
   void load_line();
   bool match_sequence(std::string_view text);
 
+  std::unique_ptr<PREPROCESSOR> preprocessor_;
   std::vector<std::string> lines_;
   const std::string* line_text_ = nullptr;
   char current_ = 0;

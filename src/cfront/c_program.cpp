@@ -116,8 +116,8 @@ C_TYPE* C_FILE::find_type_name(INTERNED text) const {
   return nullptr;
 }
 
-DEFINE_MACRO* C_FILE::find_macro(INTERNED text) const {
+DEFINE_MACRO* C_FILE::find_enumerator(INTERNED text) const {
   for (auto macro = macros.rbegin(); macro != macros.rend(); ++macro)
-    if ((*macro)->name->text == text) return *macro;
+    if ((*macro)->is_enumerator() && (*macro)->name->text == text) return *macro;
   return nullptr;
 }

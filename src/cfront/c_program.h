@@ -35,13 +35,14 @@ struct PROCESSOR_PARAMETERS;
 
 // What one source file holds after its parse.
 struct C_FILE {
-  std::vector<DEFINE_MACRO*> macros;      // in order of definition
+  // The #define macros and the enumerators, in order of definition.
+  std::vector<DEFINE_MACRO*> macros;
   std::vector<DECLARATOR*> declarations;  // file level, in source order
   std::vector<C_FUNCTION*> functions;     // defined in the file
   // The names typedef gave to types, in order of definition.
   std::vector<std::pair<INTERNED, C_TYPE*>> type_names;
-  // The most recent macro of that name, or nullptr.
-  DEFINE_MACRO* find_macro(INTERNED text) const;
+  // The most recent enumerator of that name, or nullptr.
+  DEFINE_MACRO* find_enumerator(INTERNED text) const;
   // The type the most recent typedef of that name stands for, or nullptr.
   C_TYPE* find_type_name(INTERNED text) const;
 };

@@ -14,6 +14,7 @@
 #include "cfront/c_stops.h"
 #include "cfront/constant.h"
 #include "cfront/integer_literal.h"
+#include "cfront/preprocessor.h"
 #include "cfront/string_literal.h"
 
 namespace {
@@ -130,11 +131,14 @@ std::optional<int32_t> read_string_code(C_PARSER& parser) {
 
 }  // namespace
 
-C_PARSER::C_PARSER(C_PROGRAM& program) : program(program) {
+C_PARSER::C_PARSER(C_PROGRAM& program)
+    : program(program), preprocessor_(std::make_unique<PREPROCESSOR>(*this)) {
   scopes.reserve(12);
   switches.reserve(12);
   name_text_.reserve(64);
 }
+
+C_PARSER::~C_PARSER() = default;
 
 C_PARSER::NESTED::NESTED(C_PARSER& parser) : parser_(parser) {
   if (++parser_.nesting <= nesting_limit) return;
@@ -156,7 +160,7 @@ EXPRESSION* C_PARSER::bounded(EXPRESSION* node, const EXPRESSION* first, const E
 }
 
 void C_PARSER::load_text(std::vector<std::string> lines) {
-  lines_ = std::move(lines);
+  preprocessor_->start(std::move(lines), lines_);
   line_ = 1;
   column_ = 1;
   load_line();
@@ -165,6 +169,7 @@ void C_PARSER::load_text(std::vector<std::string> lines) {
 // The line under the cursor and the character at its column: the newline just past its end,
 // 0 before column 1 and past the last line.
 void C_PARSER::load_line() {
+  preprocessor_->prepare_up_to(line_);
   line_text_ = at_end_of_file() ? nullptr : &lines_[line_ - 1];
   const int length = line_text_ == nullptr ? 0 : static_cast<int>(line_text_->size());
   if (line_text_ == nullptr || column_ < 1)
@@ -415,7 +420,8 @@ bool C_PARSER::read_string(STRING_TEXT& text) {
 }
 
 POSITION C_PARSER::position_at(int line, int column) const {
-  return POSITION::make(source_file, line, column);
+  const SPOT spot = preprocessor_->spot_at(line, column);
+  return POSITION::make(source_file, spot.line, spot.column, spot.macro);
 }
 
 void C_PARSER::report(const POSITION& position, std::string_view message) {

@@ -17,7 +17,7 @@ struct C_PARSE_ABANDONED {
 };
 
 // A construct that parses but has no meaning yet (a prototype without a body, a void value
-// used, a macro whose text is not an integer, ...): the build stops at once.
+// used, ...): the build stops at once.
 struct COMPILER_STOP {
   std::string notice;  // one line, without its line end
   POSITION position;   // where, when known (no file otherwise)

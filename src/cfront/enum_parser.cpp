@@ -1,6 +1,6 @@
 // `enum`: every enumeration is an int, and each enumerator a name for a constant of the file,
-// looked up like a macro. An enumerator without a value is the one before it plus 1, the first
-// one 0, as in C; a value is any constant expression. The tag is read and not kept: one enum
+// bound when a name is resolved. An enumerator without a value is the one before it plus 1, the
+// first one 0, as in C; a value is any constant expression. The tag is read and not kept: one enum
 // type is every other.
 #include "base/position.h"
 #include "cfront/binary.h"

@@ -1,12 +1,13 @@
-// A `#define`: a name bound to a constant, looked up when a name is resolved (there is no text
-// substitution). The value is made once and cached: from the parenthesised expression, or from
-// the text, which must then read as an integer.
+// A `#define`, and an enumerator, which a file keeps in the same list. A macro holds its
+// replacement tokens (and its parameters when function-like); the expander substitutes them. An
+// enumerator holds the expression of its value and is bound when a name is resolved.
 #pragma once
 
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "cfront/c_name.h"
+#include "cfront/pp_token.h"
 
 class DECIMAL_CONSTANT;
 
@@ -14,13 +15,22 @@ class DEFINE_MACRO final : public C_NODE {
  public:
   DEFINE_MACRO(NAME* name, POSITION text_position) : name(name), text_position(text_position) {}
 
-  // A new constant with the macro's value at position. A text that is not an integer is a
-  // compiler stop; an out-of-range value is reported like any constant's.
-  DECIMAL_CONSTANT* constant_at(C_PROGRAM& program, POSITION position);
+  // An enumerator's value as a new constant at position; a value that is no constant is
+  // reported once and stands for 0.
+  DECIMAL_CONSTANT* value_at(C_PROGRAM& program, POSITION position);
+  bool is_enumerator() const { return value != nullptr; }
+  // The index of a parameter's name, or -1.
+  int parameter_index(const std::string& word) const;
 
   NAME* name;
-  std::optional<std::string> text;
+  // The replacement text as written (blanks and comments as one space); an enumerator has none.
+  std::string text;
   POSITION text_position;
-  EXPRESSION* value = nullptr;  // the parenthesised form's expression, parsed at definition
+  bool function_like = false;
+  bool variadic = false;  // the last parameter is __VA_ARGS__
+  std::vector<std::string> parameters;
+  PP_TOKENS replacement;
+  int name_index = 0;           // in base/macro_names.h
+  EXPRESSION* value = nullptr;  // an enumerator's
   DECIMAL_CONSTANT* cached = nullptr;
 };

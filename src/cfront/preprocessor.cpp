@@ -1,334 +1,279 @@
-// The directives and the parse of one file. A directive runs where it is met: #define binds a
-// name to a text or an expression, #include parses the header with a parser of the pool and
-// shares the macros both ways, #ifndef/#else/#endif skip characters up to the next group word.
+// The preparation of lines. A line whose last character is a backslash takes the next line; a
+// directive line runs and becomes empty; a line of a skipped group becomes empty; a function-like
+// call that goes on past its line takes the following lines, which become empty. Inside
+// comments, literals and asm( ... ) nothing expands.
+#include "cfront/preprocessor.h"
+
 #include <algorithm>
-#include <exception>
-#include <optional>
-#include <string>
 
 #include "base/error_handler.h"
-#include "base/file_tools.h"
-#include "base/src_file_registry.h"
+#include "base/macro_names.h"
+#include "base/src_file.h"
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
-#include "cfront/c_stops.h"
-#include "cfront/constant.h"
 #include "cfront/macro.h"
+#include "cfront/pp_condition.h"
 #include "machine/processor_parameters.h"
 
 namespace {
 
-// Keeps a file in the program's files being parsed for the time of its parse, also when an
-// abandoned parse unwinds through it.
-class BEING_PARSED {
- public:
-  BEING_PARSED(C_PROGRAM& program, const SRC_FILE* file)
-      : files_(program.files_being_parsed), size_at_entry_(files_.size()) {
-    files_.push_back(file);
-  }
-  ~BEING_PARSED() { files_.resize(size_at_entry_); }
-  BEING_PARSED(const BEING_PARSED&) = delete;
-  BEING_PARSED& operator=(const BEING_PARSED&) = delete;
-
- private:
-  std::vector<const SRC_FILE*>& files_;
-  size_t size_at_entry_;
+struct PREPARING {
+  explicit PREPARING(bool& flag) : flag_(flag) { flag_ = true; }
+  ~PREPARING() { flag_ = false; }
+  PREPARING(const PREPARING&) = delete;
+  PREPARING& operator=(const PREPARING&) = delete;
+  bool& flag_;
 };
 
-bool contains(const std::vector<DEFINE_MACRO*>& macros, const DEFINE_MACRO* macro) {
-  return std::find(macros.begin(), macros.end(), macro) != macros.end();
+const PP_TOKEN* first_solid(const PP_TOKENS& tokens) {
+  for (const PP_TOKEN& token : tokens)
+    if (token.kind != PP_KIND::space) return &token;
+  return nullptr;
 }
 
-// From the end of from's list to its start, each appended to to unless already there: copied
-// into a header they land in reverse order.
-void copy_macros(const C_FILE& from, C_FILE& to) {
-  for (auto macro = from.macros.rbegin(); macro != from.macros.rend(); ++macro)
-    if (!contains(to.macros, *macro)) to.macros.push_back(*macro);
+// Two tokens that would read as one when written side by side.
+bool would_join(const PP_TOKEN& left, const PP_TOKEN& right) {
+  if (left.text.empty() || right.text.empty()) return false;
+  const char a = left.text.back(), b = right.text.front();
+  if ((is_pp_name_character(a) || a == '.') && (is_pp_name_character(b) || b == '.')) return true;
+  static constexpr std::string_view pairs[] = {
+      "++", "--", "<<", ">>", "&&", "||", "==", "!=", "<=", ">=", "->", "+=",
+      "-=", "*=", "/=", "%=", "&=", "|=", "^=", "##", "/*", "//", ".."};
+  const char pair[] = {a, b};
+  return std::find(std::begin(pairs), std::end(pairs), std::string_view(pair, 2)) !=
+         std::end(pairs);
 }
 
-// ---- Macros ----
-
-// The configuration values a #define text may name.
-std::optional<int32_t> predefined_value(const std::string& text, const PROCESSOR_PARAMETERS& p) {
-  if (text == "_TAVREL_N") return p.data_size;
-  if (text == "_TAVREL_X") return p.register_count;
-  if (text == "_TAVREL_INT_MIN") return int_min(p.data_size);
-  if (text == "_TAVREL_INT_MAX") return int_max(p.data_size);
-  if (text == "_TAVREL_UINT_MAX") return uint_max(p.data_size);
-  return std::nullopt;
-}
-
-// A text naming another macro takes that macro's text, or its value, which ends the chase. A
-// macro met a second time ends it too (`#define X X`).
-void chase_macro_text(C_PARSER& parser, DEFINE_MACRO& macro) {
-  std::vector<const DEFINE_MACRO*> met;
-  while (macro.text) {
-    DEFINE_MACRO* named = parser.file->find_macro(parser.program.intern(*macro.text));
-    if (named == nullptr || std::find(met.begin(), met.end(), named) != met.end()) return;
-    met.push_back(named);
-    macro.text = named->text;
-    if (!named->text) {
-      macro.value = named->value;
-      macro.cached = named->cached;
-    }
+std::string quoted_path(const std::string& path) {
+  std::string text = "\"";
+  for (char c : path) {
+    if (c == '\\' || c == '"') text += '\\';
+    text += c;
   }
-}
-
-void register_macro(C_PARSER& parser, DEFINE_MACRO& macro) {
-  chase_macro_text(parser, macro);
-  if (macro.text)
-    if (std::optional<int32_t> value = predefined_value(*macro.text, parser.program.parameters()))
-      macro.text = std::to_string(*value);
-  if (!contains(parser.file->macros, &macro)) parser.file->macros.push_back(&macro);
-}
-
-// text := { character other than a blank or the end of the file }
-std::string read_macro_text(C_PARSER& parser) {
-  std::string text;
-  for (char c = parser.current(); c != 0 && c != ' ' && c != '\t' && c != '\r' && c != '\n';
-       c = parser.current()) {
-    text.push_back(c);
-    parser.next_char();
-  }
-  parser.skip_blanks();
-  return text;
-}
-
-// An identifier must follow; otherwise "Identifier expected." and false.
-bool read_directive_name(C_PARSER& parser) {
-  if (parser.read_identifier()) return true;
-  parser.report(parser.cursor_position(), "Identifier expected.");
-  return false;
-}
-
-// define := "define" identifier ( "(" expression | text )
-// A name alone on its line has no text: reading on would take the next line's first word, which
-// would break every `#define GUARD` of an include guard.
-void parse_define(C_PARSER& parser) {
-  if (!read_directive_name(parser)) return;
-  NAME* name = parser.make_name();
-  DEFINE_MACRO* macro = parser.program.make<DEFINE_MACRO>(name, parser.cursor_position());
-  if (parser.current() == '(')
-    macro->value = parser.parse_required_expression();
-  else if (parser.line() == name->position.line)
-    macro->text = read_macro_text(parser);
-  register_macro(parser, *macro);
-}
-
-// undef := "undef" identifier   (the latest definition goes, an earlier one shows again)
-void parse_undef(C_PARSER& parser) {
-  if (!read_directive_name(parser)) return;
-  std::vector<DEFINE_MACRO*>& macros = parser.file->macros;
-  if (DEFINE_MACRO* macro = parser.file->find_macro(parser.interned_name()))
-    macros.erase(std::find(macros.begin(), macros.end(), macro));
-}
-
-// ---- #include ----
-
-// file-name := ( '"' | "<" ) { character } ( '"' | ">" ), on one line. The cursor stays on the
-// closing character; nothing when the name is not closed on its line.
-std::optional<std::string> read_include_name(C_PARSER& parser) {
-  parser.next_char();
-  std::string name;
-  for (char c = parser.current(); c != '"' && c != '>'; c = parser.current()) {
-    if (c == '\n' || parser.at_end_of_file()) {
-      parser.report(parser.cursor_position(), "The #include file name is not closed.");
-      return std::nullopt;
-    }
-    name.push_back(c);
-    parser.next_char();
-  }
-  return name;
-}
-
-// A file already being parsed is skipped, as a guard would skip it.
-void include_file(C_PARSER& parser, const std::string& path) {
-  C_PROGRAM& program = parser.program;
-  SRC_FILE& header = program.services.source_files.source_file_for(path);
-  std::vector<const SRC_FILE*>& open_files = program.files_being_parsed;
-  if (std::find(open_files.begin(), open_files.end(), &header) != open_files.end()) return;
-  if (open_files.size() > static_cast<size_t>(nesting_limit)) {
-    parser.report(parser.cursor_position(), "#include nested too deeply.");
-    return;
-  }
-  if (!program.free_parser().parse_included(*parser.source_file, path))
-    parser.report(parser.cursor_position(), "Error in #include.");
-}
-
-// include := "include" file-name
-void parse_include(C_PARSER& parser) {
-  std::optional<std::string> name = read_include_name(parser);
-  if (!name) return;
-  if (std::optional<std::string> path = parser.program.services.find_include(*name))
-    include_file(parser, *path);
-  else
-    parser.report(parser.cursor_position(), "#include file not found.");
-  parser.next_char();
-  parser.skip_blanks();
-}
-
-// ---- Conditional groups ----
-
-enum class GROUP_END { else_word, endif_word, end_of_file };
-
-// Skips characters one by one up to "#" [blanks] "endif", or also "else" when else_ends_it.
-// Groups inside are not counted: the first such word ends the skip.
-GROUP_END skip_group(C_PARSER& parser, bool else_ends_it) {
-  while (!parser.at_end_of_file()) {
-    if (parser.current() != '#') {
-      parser.next_char();
-      continue;
-    }
-    parser.next_char();
-    while (parser.current() == ' ' || parser.current() == '\t') parser.next_char();
-    if (else_ends_it && parser.match_keyword("else")) return GROUP_END::else_word;
-    if (parser.match_keyword("endif")) return GROUP_END::endif_word;
-  }
-  parser.report(parser.cursor_position(), "#endif expected before the end of the file.");
-  return GROUP_END::end_of_file;
-}
-
-// ifndef := "ifndef" identifier
-void parse_ifndef(C_PARSER& parser) {
-  if (!read_directive_name(parser)) return;
-  if (parser.file->find_macro(parser.interned_name()) != nullptr &&
-      skip_group(parser, true) == GROUP_END::endif_word)
-    --parser.conditional_depth;
-  ++parser.conditional_depth;
-}
-
-// else := "else"   (the group after it is skipped up to its #endif)
-void parse_else(C_PARSER& parser) {
-  if (parser.conditional_depth == 0) parser.not_implemented();
-  skip_group(parser, false);
-  --parser.conditional_depth;
-}
-
-// endif := "endif"
-void parse_endif(C_PARSER& parser) {
-  if (parser.conditional_depth == 0) parser.not_implemented();
-  --parser.conditional_depth;
-}
-
-void parse_asm(C_PARSER& parser) {
-  parser.parse_asm_macro();
-}
-
-struct DIRECTIVE {
-  std::string_view word;
-  void (*parse)(C_PARSER& parser);
-};
-
-constexpr DIRECTIVE directives[] = {
-    {"asm", parse_asm},         {"define", parse_define}, {"undef", parse_undef},
-    {"include", parse_include}, {"ifndef", parse_ifndef}, {"endif", parse_endif},
-    {"else", parse_else},
-};
-
-// ---- One file ----
-
-// A refusal that names its construct leaves the rest of the file readable: the parse goes on
-// at the next item, so one build lists every such refusal. Any other error ends the parse.
-void parse_item_or_skip_refusal(C_PARSER& parser) {
-  const int line = parser.line();
-  const int column = parser.column();
-  ERROR_HANDLER& error_handler = parser.program.services.error_handler;
-  try {
-    parser.parse_external_declaration();
-  } catch (const C_PARSE_ABANDONED& abandoned) {
-    if (abandoned.repeated || error_handler.error_count() != parser.errors_tolerated + 1) throw;
-    parser.errors_tolerated = error_handler.error_count();
-    parser.scopes.clear();
-    parser.switches.clear();
-    parser.jump_scopes.clear();
-    parser.nesting = 0;
-    parser.skip_item(line, column);
-  }
-}
-
-// translation-unit := { external-declaration } end-of-file
-void parse_translation_unit(C_PARSER& parser) {
-  parser.conditional_depth = 0;
-  parser.nesting = 0;
-  parser.skip_blanks();
-  while (!parser.errors_counted() && parser.current() != 0) parse_item_or_skip_refusal(parser);
-  // A NUL byte reads as 0 too, but the file goes on.
-  if (!parser.at_end_of_file()) parser.report(parser.cursor_position(), "End of file expected.");
-}
-
-// The file's record, emptied, with the includer's macros when it is a header.
-void start_file(C_PARSER& parser, const std::string& path, const C_FILE* includer) {
-  parser.busy = true;
-  parser.scopes.clear();
-  parser.switches.clear();
-  parser.current_function = nullptr;
-  parser.source_file = &parser.program.services.source_files.source_file_for(path);
-  parser.file = &parser.program.file(parser.source_file);
-  *parser.file = C_FILE{};
-  if (includer != nullptr) copy_macros(*includer, *parser.file);
-}
-
-bool parse_source(C_PARSER& parser, const std::string& path, C_FILE* includer) {
-  ERROR_HANDLER& error_handler = parser.program.services.error_handler;
-  // A header is read only while its includer's errors are refusals it went on after.
-  const int errors_before = includer == nullptr ? 0 : error_handler.error_count();
-  parser.errors_tolerated = errors_before;
-  start_file(parser, path, includer);
-  BEING_PARSED being_parsed(parser.program, parser.source_file);
-  std::vector<std::string> lines;
-  const bool readable = parser.program.services.files.read_lines(path, lines);
-  parser.load_text(std::move(lines));
-  if (readable) parse_translation_unit(parser);
-  if (includer != nullptr && !parser.errors_counted()) copy_macros(*parser.file, *includer);
-  parser.busy = false;
-  return error_handler.error_count() == errors_before;
-}
-
-// The abandoning report, given once more where the parse stopped.
-void report_once_more(C_PARSER& parser, std::string_view message) {
-  if (parser.current() != 0)
-    parser.report(parser.cursor_position(), message);
-  else
-    parser.program.services.error_handler.error_without_position(message);
+  return text + "\"";
 }
 
 }  // namespace
 
-// directive := "#" { " " } directive-word ...   (a "#" right after a directive starts the next)
-void C_PARSER::parse_directive() {
-  do {
-    next_char();
-    while (current_ == ' ' || current_ == '\t') next_char();
-    const DIRECTIVE* directive =
-        std::find_if(std::begin(directives), std::end(directives),
-                     [this](const DIRECTIVE& candidate) { return match_keyword(candidate.word); });
-    if (directive == std::end(directives)) not_implemented();
-    directive->parse(*this);
-  } while (!errors_counted() && current_ == '#');
+PREPROCESSOR::PREPROCESSOR(C_PARSER& parser)
+    : parser_(parser),
+      context_{[this](const std::string& name) { return find(name); },
+               [this](const std::string& name, SPOT use) { return predefined(name, use); },
+               [this](SPOT where, const std::string& message) { report(where, message); }},
+      expander_(context_) {}
+
+void PREPROCESSOR::start(std::vector<std::string> written, std::vector<std::string>& lines) {
+  written_ = std::move(written);
+  lines_ = &lines;
+  lines.assign(written_.size(), std::string());
+  maps_.assign(written_.size(), std::vector<SPOT>());
+  prepared_ = 0;
+  finished_ = false;
+  in_comment_ = false;
+  asm_depth_ = 0;
+  after_asm_word_ = false;
+  groups_.clear();
+  own_macros_.clear();
 }
 
-// A compiler stop is not caught here: it ends the whole build.
-bool C_PARSER::parse_c_file(const std::string& path) {
-  try {
-    return parse_source(*this, path, nullptr);
-  } catch (const C_PARSE_ABANDONED& abandoned) {
-    if (abandoned.repeated) report_once_more(*this, abandoned.message);
-  } catch (const std::exception&) {
-    report_once_more(*this, "C parser is really confused.");
+void PREPROCESSOR::prepare_up_to(int line) {
+  if (preparing_ || lines_ == nullptr || finished_) return;
+  PREPARING preparing(preparing_);
+  const int count = static_cast<int>(written_.size());
+  while (prepared_ < std::min(line, count)) prepare_line(prepared_ + 1);
+  if (prepared_ == count) finish();
+}
+
+// A group still open at the end of the file.
+void PREPROCESSOR::finish() {
+  finished_ = true;
+  if (groups_.empty()) return;
+  const int past_end = static_cast<int>(written_.size()) + 1;
+  report(SPOT{past_end, 1, 0}, "#endif expected before the end of the file.");
+}
+
+SPOT PREPROCESSOR::spot_at(int line, int column) const {
+  if (line < 1 || line > static_cast<int>(maps_.size()) || column < 1) return SPOT{line, column, 0};
+  const std::vector<SPOT>& map = maps_[static_cast<std::size_t>(line) - 1];
+  if (map.empty()) return SPOT{line, column, 0};
+  if (column <= static_cast<int>(map.size())) return map[static_cast<std::size_t>(column) - 1];
+  SPOT end = map.back();
+  end.column += column - static_cast<int>(map.size());
+  return end;
+}
+
+// The written line first and those a final backslash joins to it, up to last.
+LOGICAL_LINE PREPROCESSOR::logical_line(int first, int& last) const {
+  LOGICAL_LINE logical;
+  const int count = static_cast<int>(written_.size());
+  for (last = first;; ++last) {
+    const std::string& text = written_[static_cast<std::size_t>(last) - 1];
+    const bool joined = !text.empty() && text.back() == '\\' && last < count;
+    const std::size_t length = joined ? text.size() - 1 : text.size();
+    logical.text.append(text, 0, length);
+    for (std::size_t i = 0; i < length; ++i)
+      logical.spots.push_back(SPOT{last, static_cast<int>(i) + 1, 0});
+    if (!joined) return logical;
   }
-  busy = false;
-  return false;
 }
 
-bool C_PARSER::parse_included(SRC_FILE& includer, const std::string& path) {
-  return parse_source(*this, path, &program.file(&includer));
+bool PREPROCESSOR::is_directive(const PP_TOKENS& tokens) const {
+  const PP_TOKEN* first = first_solid(tokens);
+  return first != nullptr && first->is_punctuator("#") && !first->text.empty();
 }
 
-int32_t C_PARSER::macro_constant(const POSITION& position, const std::string& name) {
-  DEFINE_MACRO* macro = file == nullptr ? nullptr : file->find_macro(program.intern(name));
-  if (macro == nullptr) {
-    report(position, "Unknown constant.");
-    return 0;
+void PREPROCESSOR::prepare_line(int line) {
+  int last = line;
+  const LOGICAL_LINE text = logical_line(line, last);
+  prepared_ = last;
+  PP_TOKENS tokens = PP_TOKENIZER::tokenize(text, in_comment_);
+  const bool directive = is_directive(tokens);
+  std::string& prepared = (*lines_)[static_cast<std::size_t>(line) - 1];
+  if (directive && !run_directive(line, text, tokens)) {
+    prepared = written_[static_cast<std::size_t>(line) - 1];
+  } else if (directive || !active()) {
+    // A comment left open goes on for the parser on the next lines.
+    prepared = in_comment_ && active() ? "/*" : "";
+  } else {
+    prepare_text_line(line, last, std::move(tokens));
   }
-  return macro->constant_at(program, position)->value;
+}
+
+// The tokens go through the expander; a line where nothing expanded stays as written.
+void PREPROCESSOR::prepare_text_line(int line, int last, PP_TOKENS tokens) {
+  PP_INPUT input(std::make_move_iterator(tokens.begin()), std::make_move_iterator(tokens.end()));
+  PP_TOKENS output;
+  bool expanded = last != line;
+  const PP_MORE more = [this](PP_INPUT& rest, bool only_paren) {
+    return pull_line(rest, only_paren);
+  };
+  while (!input.empty()) {
+    const PP_TOKEN& token = input.front();
+    if (take_asm_text(token) || token.kind != PP_KIND::identifier ||
+        !expander_.is_macro(token.text)) {
+      output.push_back(std::move(input.front()));
+      input.pop_front();
+      continue;
+    }
+    expanded = true;
+    expander_.step(input, output, more);
+  }
+  if (expanded || prepared_ != last)
+    rebuild(line, prepared_, output);
+  else
+    (*lines_)[static_cast<std::size_t>(line) - 1] = written_[static_cast<std::size_t>(line) - 1];
+}
+
+// Whether the token is part of asm( ... ), which the assembler reads as written.
+bool PREPROCESSOR::take_asm_text(const PP_TOKEN& token) {
+  if (token.kind == PP_KIND::space || !token.written) return asm_depth_ > 0;
+  if (asm_depth_ > 0) {
+    if (token.is_punctuator("(")) ++asm_depth_;
+    if (token.is_punctuator(")")) --asm_depth_;
+    return true;
+  }
+  if (after_asm_word_ && token.is_punctuator("(")) {
+    after_asm_word_ = false;
+    asm_depth_ = 1;
+    return true;
+  }
+  after_asm_word_ = token.is(PP_KIND::identifier, "asm");
+  return after_asm_word_;
+}
+
+// The next line goes to the input of a call still open; it becomes empty.
+bool PREPROCESSOR::pull_line(PP_INPUT& input, bool only_paren) {
+  const int next = prepared_ + 1;
+  if (next > static_cast<int>(written_.size())) return false;
+  int last = next;
+  const LOGICAL_LINE text = logical_line(next, last);
+  bool in_comment = in_comment_;
+  PP_TOKENS tokens = PP_TOKENIZER::tokenize(text, in_comment);
+  if (is_directive(tokens)) return false;
+  const PP_TOKEN* first = first_solid(tokens);
+  if (only_paren && (first == nullptr || !first->is_punctuator("("))) return false;
+  in_comment_ = in_comment;
+  for (int consumed = next; consumed <= last; ++consumed)
+    (*lines_)[static_cast<std::size_t>(consumed) - 1].clear();
+  prepared_ = last;
+  PP_TOKEN newline;
+  newline.kind = PP_KIND::space;
+  newline.text = " ";
+  newline.first = newline.last = SPOT{next, 1, 0};
+  input.push_back(newline);
+  input.insert(input.end(), tokens.begin(), tokens.end());
+  return true;
+}
+
+// The line's new text, each character mapped; a space keeps apart two tokens that an expansion
+// put side by side and that would otherwise read as one.
+void PREPROCESSOR::rebuild(int line, int last, const PP_TOKENS& output) {
+  std::string text;
+  std::vector<SPOT> map;
+  const PP_TOKEN* previous = nullptr;
+  for (const PP_TOKEN& token : output) {
+    if (previous != nullptr && (!previous->written || !token.written) &&
+        would_join(*previous, token)) {
+      text += ' ';
+      map.push_back(token.first);
+    }
+    for (std::size_t i = 0; i < token.text.size(); ++i) {
+      text += token.text[i];
+      map.push_back(token.spot_of(i));
+    }
+    previous = token.kind == PP_KIND::space ? nullptr : &token;
+  }
+  const int end_column = static_cast<int>(written_[static_cast<std::size_t>(last) - 1].size()) + 1;
+  map.push_back(SPOT{last, end_column, 0});
+  (*lines_)[static_cast<std::size_t>(line) - 1] = std::move(text);
+  maps_[static_cast<std::size_t>(line) - 1] = std::move(map);
+}
+
+// The names every file knows: the use's line and file, and the processor being built for.
+std::optional<std::string> PREPROCESSOR::predefined(const std::string& name, SPOT use) const {
+  if (name.size() < 8 || name[0] != '_') return std::nullopt;
+  if (name == "__LINE__") return std::to_string(use.line);
+  if (name == "__FILE__")
+    return quoted_path(parser_.source_file == nullptr ? "" : parser_.source_file->path());
+  const PROCESSOR_PARAMETERS& p = parser_.program.parameters();
+  if (name == "__TAVREL__") return "1";
+  if (name == "__TAVREL_N__" || name == "_TAVREL_N") return std::to_string(p.data_size);
+  if (name == "__TAVREL_X__" || name == "_TAVREL_X") return std::to_string(p.register_count);
+  if (name == "__TAVREL_M__") return std::to_string(p.pc_width);
+  if (name == "__TAVREL_L__") return std::to_string(p.ram_address_width);
+  // As C's limits.h writes it, so that it is an int and not the negation of a larger number.
+  if (name == "_TAVREL_INT_MIN") return "(" + std::to_string(int_min(p.data_size) + 1) + "-1)";
+  if (name == "_TAVREL_INT_MAX") return std::to_string(int_max(p.data_size));
+  if (name == "_TAVREL_UINT_MAX") return std::to_string(uint_max(p.data_size));
+  return std::nullopt;
+}
+
+std::vector<DEFINE_MACRO*>& PREPROCESSOR::macros() {
+  return parser_.file != nullptr ? parser_.file->macros : own_macros_;
+}
+
+const DEFINE_MACRO* PREPROCESSOR::find(const std::string& name) const {
+  const std::vector<DEFINE_MACRO*>& list =
+      parser_.file != nullptr ? parser_.file->macros : own_macros_;
+  for (auto macro = list.rbegin(); macro != list.rend(); ++macro)
+    if (!(*macro)->is_enumerator() && *(*macro)->name->text == name) return *macro;
+  return nullptr;
+}
+
+// The parse goes on after the preprocessor's own errors, as after a named refusal, so that one
+// build lists them all: a bad directive does nothing, a bad call goes away.
+void PREPROCESSOR::report(SPOT where, const std::string& message) {
+  parser_.report(to_position(where), message);
+  parser_.errors_tolerated = parser_.program.services.error_handler.error_count();
+}
+
+std::optional<int32_t> PREPROCESSOR::macro_value(const std::string& name, SPOT spot) {
+  if (!is_macro(name)) return std::nullopt;
+  PP_TOKEN use;
+  use.kind = PP_KIND::identifier;
+  use.text = name;
+  use.first = use.last = spot;
+  std::optional<PP_VALUE> value =
+      evaluate_condition(expander_.expand_all({use}), spot, context_.report);
+  return value ? std::optional<int32_t>(static_cast<int32_t>(value->value)) : std::nullopt;
 }

@@ -105,15 +105,13 @@ class INSPECTION {
   }
 
   void macro(const DEFINE_MACRO& m) {
+    if (m.is_enumerator()) return expression(m.value);
     if (hit_name(m.name)) {
-      answer("\"" + m.text.value_or("") + "\"");
+      answer("\"" + m.text + "\"");
       return;
     }
-    if (m.text && !m.text->empty() && hit(m.text_position, static_cast<int>(m.text->size()) - 1)) {
-      answer(*m.text);
-      return;
-    }
-    expression(m.value);
+    if (!m.text.empty() && hit(m.text_position, static_cast<int>(m.text.size()) - 1))
+      answer(m.text);
   }
 
   void block(const COMPOUND& b) {
@@ -394,6 +392,6 @@ class INSPECTION {
 
 std::string about_text(const CODEGEN& g, const SRC_FILE& file, int line, int column) {
   auto* source_file = const_cast<SRC_FILE*>(&file);
-  INSPECTION inspection(g, POSITION{source_file, line, column});
+  INSPECTION inspection(g, POSITION::make(source_file, line, column));
   return inspection.search_file(g.program.file(source_file));
 }

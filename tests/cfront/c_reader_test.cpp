@@ -128,9 +128,11 @@ TEST_F(C_READER, match_keyword_skips_blanks_only_after_a_blank_newline_or_minus)
   load({"return/**/x"});
   EXPECT_TRUE(parser.match_keyword("return"));
   expect_cursor(1, 7, '/');
-  load({"#endasm_"});
+  // Not first on its line, so the preprocessor leaves it to the parser.
+  load({";#endasm_"});
+  parser.next_char();
   EXPECT_FALSE(parser.match_keyword("#endasm"));
-  expect_cursor(1, 1, '#');
+  expect_cursor(1, 2, '#');
 }
 
 TEST_F(C_READER, next_word_is_peeks_without_moving) {
@@ -243,7 +245,7 @@ TEST_F(C_READER, unsigned_and_long_suffixes_in_either_order) {
 
 TEST_F(C_READER, character_constants_and_their_escapes) {
   const std::vector<std::pair<std::string, int32_t>> cases{
-      {"'a'", 97},    {"'\\n'", 10}, {"'\\0'", 0},    {"'\\x41'", 65}, {"'\\''", 39},
+      {"'a'", 97},    {"'\\n'", 10},   {"'\\0'", 0},   {"'\\x41'", 65}, {"'\\''", 39},
       {"'\\\\'", 92}, {"'\\101'", 65}, {"'\\\"'", 34}, {"'\"'", 34},    {"'\\x7f'", 127}};
   for (const auto& [text, value] : cases) {
     load({text + "+"});

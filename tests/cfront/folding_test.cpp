@@ -33,7 +33,7 @@ class CONSTANT_FOLDING : public testing::Test {
     EXPECT_NE(nullptr, folded);
     return folded == nullptr ? 0 : folded->value;
   }
-  static POSITION at(int column) { return POSITION{nullptr, 1, column}; }
+  static POSITION at(int column) { return POSITION::make(nullptr, 1, column); }
   int errors() const { return test.context.error_handler.error_count(); }
 
   TEST_CONTEXT test;

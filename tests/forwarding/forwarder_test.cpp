@@ -25,7 +25,7 @@ struct FORWARDING : ::testing::Test {
 
   REGISTER* R(int n) { return machine.registers.get(n); }
   // Each instruction sits on its own line: line = its index when added, plus 1.
-  POSITION next_line() const { return POSITION{nullptr, rom.size() + 1, 1}; }
+  POSITION next_line() const { return POSITION::make(nullptr, rom.size() + 1, 1); }
 
   template <class T, class... ARGUMENTS>
   T* add(ARGUMENTS&&... arguments) {

@@ -169,10 +169,10 @@ TEST_F(LPM_TEST, beyond_the_rom_loads_zero) {
 
 TEST_F(LPM_TEST, into_the_last_register_warns_only_for_assembly_sources) {
   SRC_FILE assembly("lib/prog.s"), c_source("prog.c");
-  LPM from_c(POSITION{&c_source, 1, 1}, R(7), R(2));
+  LPM from_c(POSITION::make(&c_source, 1, 1), R(7), R(2));
   from_c.execute(m);
   EXPECT_EQ(t.warnings(), 0);
-  LPM from_assembly(POSITION{&assembly, 1, 1}, R(7), R(2));
+  LPM from_assembly(POSITION::make(&assembly, 1, 1), R(7), R(2));
   from_assembly.execute(m);
   EXPECT_EQ(R(7)->value, -51);
   EXPECT_EQ(t.warnings(), 1);

@@ -18,7 +18,7 @@ struct Execution : ::testing::Test {
   MACHINE& machine = t.machine;
   ROM& rom = machine.rom;
 
-  POSITION here() const { return POSITION{nullptr, rom.size() + 1, 9}; }
+  POSITION here() const { return POSITION::make(nullptr, rom.size() + 1, 9); }
   void nop() { rom.append(std::make_unique<NOP>(here())); }
   void load(int r, int k) { rom.append(std::make_unique<LDIL>(here(), t.R(r), k)); }
 
