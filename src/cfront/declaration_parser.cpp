@@ -16,6 +16,7 @@
 #include "cfront/expression.h"
 #include "cfront/function_pointer.h"
 #include "cfront/string_literal.h"
+#include "cfront/tentative_definition.h"
 
 namespace {
 
@@ -452,6 +453,7 @@ void C_PARSER::parse_external_declaration() {
   if (storage_class == STORAGE_CLASS::type_definition) return define_type_names(*this, declarators);
   keep_prototypes(*this, declarators, 0);
   mark_file_level(declarators, storage_class);
+  merge_tentative_definitions(*this, declarators);
   std::vector<DECLARATOR*>& every_file = program.file_level_declarations;
   every_file.insert(every_file.end(), declarators.begin(), declarators.end());
   if (file != nullptr)
