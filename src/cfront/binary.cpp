@@ -6,6 +6,7 @@
 #include "base/error_handler.h"
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
+#include "cfront/function_pointer.h"
 
 namespace {
 
@@ -61,10 +62,25 @@ bool COMMA::is_boolean(C_PROGRAM& program) {
   return right->is_boolean(program);
 }
 
+namespace {
+
+// `p + 1` steps over what p points to: a void * or a function pointer has nothing to step over.
+void refuse_arithmetic_without_object(BINARY& node, C_PROGRAM& program) {
+  if (node.kind() != EXPRESSION_KIND::binary_plus && node.kind() != EXPRESSION_KIND::binary_minus)
+    return;
+  if (points_to_no_object(node.left->type_of(program)) ||
+      points_to_no_object(node.right->type_of(program)))
+    program.services.error_handler.error_at(node.position,
+                                            "No arithmetic on a void * or a function pointer.");
+}
+
+}  // namespace
+
 EXPRESSION* FOLDING::simplify(C_PROGRAM& program) {
   EXPRESSION* simplified_left = simplify_value(left, program);
   EXPRESSION* simplified_right = simplify_value(right, program);
   if (simplified_left == nullptr || simplified_right == nullptr) return this;
+  refuse_arithmetic_without_object(*this, program);
   if (!simplified_left->is_constant() || !simplified_right->is_constant()) return this;
   if (!folds(program, constant_value(simplified_right))) return this;
   auto* folded = program.make<DECIMAL_CONSTANT>(

@@ -24,4 +24,5 @@ class C_FUNCTION final : public C_NODE {
   std::vector<FUNCTION_CALL*> calls;  // that reach it, filled when calls are resolved
   int index = -1;                     // for the code generator
   bool is_live = false;               // in the program's live list
+  int pointer_number = 0;             // its value as a function pointer; 0: address not taken
 };

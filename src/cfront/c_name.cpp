@@ -1,6 +1,7 @@
 // The late binding of a name that no declaration matched while it was read: an enumerator of its
-// file (a new constant at the name), else a parameter of its function, else "Undefined name." and
-// the name stays bound to itself, typed int once that error is counted.
+// file (a new constant at the name), else a parameter of its function, else a function (its
+// address), else "Undefined name." and the name stays bound to itself, typed int once that error
+// is counted.
 #include "cfront/c_name.h"
 
 #include "base/error_handler.h"
@@ -9,6 +10,7 @@
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
+#include "cfront/function_pointer.h"
 #include "cfront/macro.h"
 #include "cfront/variables.h"
 
@@ -24,6 +26,10 @@ void NAME::bind(C_PROGRAM& program) {
       resolution = program.make<ARGUMENT>(this, parameter);
       return;
     }
+  if (C_FUNCTION* named_function = program.find_function(text)) {
+    resolution = function_address(program, *named_function, *this);
+    return;
+  }
   program.services.error_handler.error_at(position, "Undefined name.");
   resolution = this;
 }

@@ -30,6 +30,8 @@ void C_PROGRAM::reset() {
   file_level_declarations.clear();
   prototypes.clear();
   constant_pool.clear();
+  address_taken.clear();
+  calls_through_pointers.clear();
   largest_asm_register_list = 0;
   files_being_parsed.clear();
   files_.clear();

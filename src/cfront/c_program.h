@@ -79,6 +79,10 @@ class C_PROGRAM {
   void check_prototypes();
   // Finds the callee of call among every function (the last defined first) and makes it live.
   C_FUNCTION* resolve_call(FUNCTION_CALL& call);
+  // The definition of that name completed last, or nullptr; once the walk has started.
+  C_FUNCTION* find_function(INTERNED text) const;
+  // Appends the function to the live list and checks it, unless it is live already.
+  void make_live(C_FUNCTION& function);
 
   // Creates a syntax object owned by the program.
   template <class T, class... ARGUMENTS>
@@ -120,6 +124,9 @@ class C_PROGRAM {
   // The declarations of functions without body, in every file and block, in source order.
   std::vector<FUNCTION_PROTOTYPE*> prototypes;
   std::vector<DECIMAL_CONSTANT*> constant_pool;
+  // The functions whose address is taken, in order: the n-th one's pointer number is n.
+  std::vector<C_FUNCTION*> address_taken;
+  std::vector<FUNCTION_CALL*> calls_through_pointers;
   int largest_asm_register_list = 0;
   // Live functions whose check is under way, each inside its caller's (see check_function).
   int checks_under_way = 0;

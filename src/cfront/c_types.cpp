@@ -7,6 +7,7 @@
 #include "base/error_handler.h"
 #include "base/kind_cast.h"
 #include "cfront/c_stops.h"
+#include "cfront/function_pointer.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ const SCALAR_RULE& scalar_rule(const C_TYPE& source) {
       return unsigned_int_rule;
     case TYPE_KIND::void_type:
     case TYPE_KIND::pointer_type:
+    case TYPE_KIND::function_type:
       break;
   }
   stop_compiler("a conformance rule for " + source.display_name(), source.position());
@@ -43,10 +45,15 @@ const SCALAR_RULE& scalar_rule(const C_TYPE& source) {
 
 const char* refusal(const C_TYPE& source, const C_TYPE& target, bool pointed_to);
 
-// Pointed-to types compare by the same rule, except that void matches only void there and an
-// int is no char.
+// Pointed-to types compare by the same rule, except that an int is no char there. A void *
+// takes and gives any object pointer; functions match functions of the same type only.
 bool pointed_to_types_conform(const C_TYPE& source, const C_TYPE& target) {
-  if (source.is_void() || target.is_void()) return source.is_void() && target.is_void();
+  const auto* source_function = kind_cast<FUNCTION_TYPE>(&source);
+  const auto* target_function = kind_cast<FUNCTION_TYPE>(&target);
+  if (source_function != nullptr || target_function != nullptr)
+    return source_function != nullptr && target_function != nullptr &&
+           same_function_type(*source_function, *target_function);
+  if (source.is_void() || target.is_void()) return true;
   return refusal(source, target, true) == nullptr;
 }
 
@@ -59,7 +66,10 @@ const char* refusal(const C_TYPE& source, const C_TYPE& target, bool pointed_to)
     const bool matches =
         target_pointer != nullptr &&
         pointed_to_types_conform(*pointer->pointed_to, *target_pointer->pointed_to);
-    return matches ? nullptr : "Pointer type does not match.";
+    if (matches) return nullptr;
+    const bool functions = pointed_function(&source) != nullptr ||
+                           (target_pointer != nullptr && pointed_function(&target) != nullptr);
+    return functions ? "Function pointer type does not match." : "Pointer type does not match.";
   }
   const SCALAR_RULE& rule = scalar_rule(source);
   if (target.is_char()) return pointed_to ? rule.into_char : nullptr;
@@ -85,6 +95,8 @@ bool same_type_when_known(const C_TYPE* first, const C_TYPE* second) {
 
 bool same_type(const C_TYPE& first, const C_TYPE& second) {
   if (first.kind() != second.kind()) return false;
+  if (const auto* function = kind_cast<FUNCTION_TYPE>(&first))
+    return same_function_type(*function, static_cast<const FUNCTION_TYPE&>(second));
   const auto* pointer = kind_cast<POINTER_TYPE>(&first);
   if (pointer == nullptr) return true;
   const C_TYPE& pointed_to = *pointer->pointed_to;

@@ -18,6 +18,7 @@ enum class TYPE_KIND {
   int_type,
   unsigned_int_type,
   pointer_type,
+  function_type,  // what a function pointer points to (function_pointer.h)
 };
 
 class C_TYPE : public C_NODE {

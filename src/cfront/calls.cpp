@@ -13,6 +13,8 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/declarations.h"
+#include "cfront/function_pointer.h"
+#include "cfront/unary.h"
 #include "cfront/variables.h"
 
 namespace {
@@ -27,11 +29,25 @@ POSITION parameter_position(const ARGUMENT_DECLARATION& parameter) {
   return parameter.name != nullptr ? parameter.name->position : parameter.type->position();
 }
 
-// False after reporting the mismatch at the argument and the parameter.
+// False after reporting the mismatch at the argument and the parameter. A void * or a function
+// pointer on either side is compared as a pointer, by the pointer rule.
 bool argument_conforms(EXPRESSION& argument, const ARGUMENT_DECLARATION& parameter,
                        C_PROGRAM& program) {
-  const C_TYPE* argument_type = compared_type(argument.type_of(program));
-  const C_TYPE* parameter_type = compared_type(parameter.type);
+  const C_TYPE* argument_type = argument.type_of(program);
+  const C_TYPE* parameter_type = parameter.type;
+  // `&x` is typed as x: any object's address goes into a void *.
+  const auto* parameter_pointer = kind_cast<POINTER_TYPE>(parameter_type);
+  if (kind_cast<UNARY_AND>(&argument) != nullptr && parameter_pointer != nullptr &&
+      parameter_pointer->pointed_to->is_void())
+    return true;
+  const bool as_pointers =
+      kind_cast<POINTER_TYPE>(argument_type) != nullptr &&
+      kind_cast<POINTER_TYPE>(parameter_type) != nullptr &&
+      (points_to_no_object(argument_type) || points_to_no_object(parameter_type));
+  if (!as_pointers) {
+    argument_type = compared_type(argument_type);
+    parameter_type = compared_type(parameter_type);
+  }
   if (argument_type == nullptr || parameter_type == nullptr) return true;
   ERROR_HANDLER& error_handler = program.services.error_handler;
   if (conforms_to(*argument_type, *parameter_type, error_handler)) return true;
@@ -57,8 +73,10 @@ EXPRESSION* FUNCTION_CALL::simplify(C_PROGRAM& program) {
   checked = true;
   for (std::size_t index = arguments.size(); index-- > 0;)
     simplify_value(arguments[index], program);
-  if (program.resolve_call(*this) != nullptr)
-    check_arguments(program);
+  if (pointer != nullptr)
+    check_call_through_pointer(*this, program);
+  else if (program.resolve_call(*this) != nullptr)
+    check_call_arguments(program, arguments, function->parameters, callee->position);
   else if (program.is_built_in(text))
     check_built_in_call(*this, program);
   else
@@ -68,43 +86,49 @@ EXPRESSION* FUNCTION_CALL::simplify(C_PROGRAM& program) {
 
 C_TYPE* FUNCTION_CALL::type_of(C_PROGRAM& program) {
   simplify(program);
+  if (pointer_type != nullptr) return pointer_type->return_type;
   return function != nullptr ? function->return_type : built_in_value_type;
 }
 
-// Without arguments the list must be `(void)`; otherwise one argument per parameter entry,
-// checked from the last to the first up to the first mismatch.
-void FUNCTION_CALL::check_arguments(C_PROGRAM& program) {
-  const PARAMETER_LIST* list = function->parameters;
+void check_call_arguments(C_PROGRAM& program, const std::vector<EXPRESSION*>& arguments,
+                          const PARAMETER_LIST* list, const POSITION& callee) {
   if (list == nullptr) return;
   const bool count_matches =
       arguments.empty() ? list->is_void() : arguments.size() == list->parameters.size();
   if (!count_matches) {
-    program.services.error_handler.error_at(callee->position, "Incorrect number or arguments.");
+    program.services.error_handler.error_at(callee, "Incorrect number or arguments.");
     return;
   }
   for (std::size_t index = arguments.size(); index-- > 0;)
     if (!argument_conforms(*arguments[index], *list->parameters[index], program)) return;
 }
 
-// The base is reported once when it is no pointer (a name already reported as undefined is not).
+// The base is reported once when it is no pointer (a name already reported as undefined is not),
+// or when what it points to has no size.
 EXPRESSION* POINTER_USAGE::simplify(C_PROGRAM& program) {
   if (checked) return this;
   checked = true;
-  const bool is_pointer = type_of(program) != nullptr;
+  const bool no_object = points_to_no_object(base->type_of(program));
+  const bool is_pointer = type_of(program) != nullptr || no_object;
   const auto* name = kind_cast<NAME>(base);
   const bool undefined_name = name != nullptr && name->resolution == name;
+  ERROR_HANDLER& error_handler = program.services.error_handler;
   if (!is_pointer && !undefined_name)
-    program.services.error_handler.error_at(position_of(),
-                                            "Only a pointer or an array can be indexed.");
+    error_handler.error_at(position_of(), "Only a pointer or an array can be indexed.");
+  if (no_object)
+    error_handler.error_at(position_of(), "A void * or a function pointer cannot be indexed.");
   base_name = variable_name(base);
   simplify_value(base, program);
   simplify_value(index, program);
   return this;
 }
 
+// None for a base pointing to no object: it has no element.
 C_TYPE* POINTER_USAGE::type_of(C_PROGRAM& program) {
   if (element_type != nullptr) return element_type;
-  if (auto* pointer = kind_cast<POINTER_TYPE>(base->type_of(program)))
+  const C_TYPE* base_type = base->type_of(program);
+  if (auto* pointer = kind_cast<POINTER_TYPE>(base_type);
+      pointer != nullptr && !points_to_no_object(base_type))
     element_type = pointer->pointed_to;
   return element_type;
 }

@@ -8,6 +8,8 @@
 #include "cfront/expression.h"
 
 class C_FUNCTION;
+class FUNCTION_TYPE;
+class PARAMETER_LIST;
 
 struct BUILT_IN_FUNCTION;
 
@@ -28,10 +30,17 @@ class FUNCTION_CALL final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::function
   C_TYPE* built_in_value_type = nullptr;        // the int a library function gives
   std::vector<EXPRESSION*> arguments;
   POSITION closing_parenthesis;
-
- private:
-  void check_arguments(C_PROGRAM& program);
+  // A call through a function pointer: the value called (callee then only gives the position),
+  // its function type once checked, and a direct call for each function it may hold.
+  EXPRESSION* pointer = nullptr;
+  const FUNCTION_TYPE* pointer_type = nullptr;
+  std::vector<FUNCTION_CALL*> candidates;
 };
+
+// Without arguments the list must be `(void)`; otherwise one argument per parameter entry,
+// checked from the last to the first up to the first mismatch. No list: nothing is checked.
+void check_call_arguments(C_PROGRAM& program, const std::vector<EXPRESSION*>& arguments,
+                          const PARAMETER_LIST* list, const POSITION& callee);
 
 // `base[index]`: the word at the base's address plus the index.
 class POINTER_USAGE final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::pointer_usage> {

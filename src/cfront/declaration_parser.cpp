@@ -14,7 +14,9 @@
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/expression.h"
+#include "cfront/function_pointer.h"
 #include "cfront/string_literal.h"
+#include "cfront/tentative_definition.h"
 
 namespace {
 
@@ -239,7 +241,8 @@ C_TYPE* array_parameter_type(C_PARSER& parser, C_TYPE* element) {
   return element == nullptr ? nullptr : parser.program.make<POINTER_TYPE>(open_bracket, element);
 }
 
-// parameter := specifiers ( ")" | pointers [ identifier [ "[" [ size ] "]" ] ] | identifier )
+// parameter := specifiers ( ")" | pointers [ identifier [ "[" [ size ] "]" ] ] | identifier
+//                          | pointers "(" parenthesised_declarator )
 // A plain type stands unnamed only as the last parameter (`f(void)`, `f(int)`); a pointer
 // type may stand unnamed anywhere (`f(int *, int)`).
 ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
@@ -249,6 +252,7 @@ ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
   if (parser.current() == ')') return program.make<ARGUMENT_DECLARATION>(type, nullptr);
   const bool pointer = parser.current() == '*';
   type = parse_pointers(parser, type);
+  if (parser.current() == '(') return parenthesised_parameter(parser, type);
   if (pointer && is_one_of(parser.current(), ",)"))
     return program.make<ARGUMENT_DECLARATION>(type, nullptr);
   if (!parser.read_identifier()) parser.not_implemented();
@@ -299,6 +303,11 @@ C_TYPE* fresh_copy(C_PROGRAM& program, const C_TYPE& type, POSITION at) {
     case TYPE_KIND::pointer_type:
       copy = program.make<POINTER_TYPE>(at, static_cast<const POINTER_TYPE&>(type).pointed_to);
       break;
+    case TYPE_KIND::function_type: {
+      const auto& function = static_cast<const FUNCTION_TYPE&>(type);
+      copy = program.make<FUNCTION_TYPE>(at, function.return_type, function.parameters);
+      break;
+    }
   }
   copy->is_const = type.is_const;
   return copy;
@@ -444,6 +453,7 @@ void C_PARSER::parse_external_declaration() {
   if (storage_class == STORAGE_CLASS::type_definition) return define_type_names(*this, declarators);
   keep_prototypes(*this, declarators, 0);
   mark_file_level(declarators, storage_class);
+  merge_tentative_definitions(*this, declarators);
   std::vector<DECLARATOR*>& every_file = program.file_level_declarations;
   every_file.insert(every_file.end(), declarators.begin(), declarators.end());
   if (file != nullptr)
@@ -488,7 +498,7 @@ DECLARATOR* C_PARSER::parse_declarator(C_TYPE* type) {
   type = parse_pointers(*this, type);
   if (!read_identifier()) {
     if (current() != '(') expect_char('(');
-    if (current() == '(') not_implemented("a parenthesised declarator (function pointers)");
+    if (current() == '(') return parse_parenthesised_declarator(*this, type);
     not_implemented();  // no name at all
   }
   return parse_declarator_suffixes(program.make<TYPE_AND_NAME>(type, make_name()));

@@ -18,6 +18,7 @@
 #include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
+#include "cfront/function_pointer.h"
 #include "cfront/relational.h"
 #include "cfront/string_literal.h"
 #include "cfront/unary.h"
@@ -175,11 +176,13 @@ bool at_type_name(C_PARSER& parser) {
   return parser.at_type_name_word();
 }
 
-// type-name := specifiers { "*" } ")"   (after the "(" of a cast or of sizeof)
+// type-name := specifiers { "*" } [ abstract_function_pointer ] ")"   (after the "(" of a cast
+//              or of sizeof)
 C_TYPE* parse_type_name(C_PARSER& parser) {
   C_TYPE* type = parser.parse_specifiers(nullptr);
   while (parser.match_char('*'))
     type = parser.program.make<POINTER_TYPE>(parser.token_start(), type);
+  if (parser.current() == '(') type = parse_abstract_function_pointer(parser, type);
   parser.expect_char(')');
   return type;
 }
@@ -288,21 +291,24 @@ POSITION parse_arguments(C_PARSER& parser, std::vector<EXPRESSION*>& arguments) 
   return closing_parenthesis;
 }
 
-// call := name "(" arguments ")"   (at the "(")
-// Only a name bound to nothing at parse time names a function; main cannot be called. Another
-// callee is reported, its arguments read and dropped.
+// A call through a value: its name stands for the position of the value called, in the caller.
+NAME* callee_position(C_PARSER& parser, const EXPRESSION& callee) {
+  return parser.program.make<NAME>(parser.program.intern(""), parser.innermost_block(),
+                                   parser.current_function, callee.position_of(),
+                                   callee.end_position());
+}
+
+// call := name "(" arguments ")" | postfix "(" arguments ")"   (at the "(")
+// A name bound to nothing at parse time names a function; main cannot be called. Any other
+// callee is a value, called through the function pointer it must be.
 EXPRESSION* parse_call(C_PARSER& parser, EXPRESSION* callee) {
   auto* name = kind_cast<NAME>(callee);
   if (name != nullptr && name->text == parser.program.main_name())
     parser.not_implemented("a call of main");
   parser.match_char('(');
-  if (name == nullptr) {
-    parser.report(callee->position_of(), "Only a function name can be called.");
-    std::vector<EXPRESSION*> dropped;
-    parse_arguments(parser, dropped);
-    return callee;
-  }
-  FUNCTION_CALL* call = parser.program.make<FUNCTION_CALL>(name);
+  FUNCTION_CALL* call =
+      parser.program.make<FUNCTION_CALL>(name != nullptr ? name : callee_position(parser, *callee));
+  if (name == nullptr) call->pointer = callee;
   call->closing_parenthesis = parse_arguments(parser, call->arguments);
   const EXPRESSION* deepest = nullptr;
   for (const EXPRESSION* argument : call->arguments)

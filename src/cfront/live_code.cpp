@@ -11,6 +11,7 @@
 #include "cfront/c_program.h"
 #include "cfront/calls.h"
 #include "cfront/compound.h"
+#include "cfront/function_pointer.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void C_PROGRAM::compute_live_code() {
   main->is_live = true;
   services.echo.echo_string("(2) Compute live code ...\n");
   check_function(*main);
+  bind_calls_through_pointers(*this);
 }
 
 void C_PROGRAM::check_function(C_FUNCTION& function) {
@@ -51,10 +53,18 @@ C_FUNCTION* C_PROGRAM::resolve_call(FUNCTION_CALL& call) {
   C_FUNCTION& callee = *found->second;
   call.function = &callee;
   callee.calls.push_back(&call);
-  if (!callee.is_live) {
-    callee.is_live = true;
-    live.push_back(&callee);
-    check_function(callee);
-  }
+  make_live(callee);
   return &callee;
+}
+
+C_FUNCTION* C_PROGRAM::find_function(INTERNED text) const {
+  auto found = latest_definitions_.find(text);
+  return found == latest_definitions_.end() ? nullptr : found->second;
+}
+
+void C_PROGRAM::make_live(C_FUNCTION& function) {
+  if (function.is_live) return;
+  function.is_live = true;
+  live.push_back(&function);
+  check_function(function);
 }

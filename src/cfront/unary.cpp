@@ -11,6 +11,7 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
+#include "cfront/function_pointer.h"
 #include "cfront/variables.h"
 #include "machine/processor_parameters.h"
 
@@ -24,9 +25,13 @@ void simplify_incremented(EXPRESSION*& operand, C_PROGRAM& program) {
 
 }  // namespace
 
+// `&f` is f's address, as f alone is.
 EXPRESSION* UNARY_AND::simplify(C_PROGRAM& program) {
-  if (EXPRESSION* simplified = simplify_operand(operand, program))
-    simplified->take_address(program);
+  EXPRESSION* simplified = simplify_operand(operand, program);
+  if (simplified == nullptr) return this;
+  if (simplified->is_constant() && pointed_function(simplified->type_of(program)) != nullptr)
+    return simplified;
+  simplified->take_address(program);
   return this;
 }
 
@@ -35,18 +40,24 @@ C_TYPE* UNARY_AND::type_of(C_PROGRAM& program) {
   return operand->type_of(program);
 }
 
-// An operand that is no pointer is reported here (a name already reported as undefined is not).
+// An operand that is no pointer is reported here (a name already reported as undefined is not),
+// and so is a void *. `*p` of a function pointer is the function it points to, called as p is.
 EXPRESSION* UNARY_STAR::simplify(C_PROGRAM& program) {
   EXPRESSION* simplified = simplify_value(operand, program);
-  if (simplified != nullptr && type_of(program) == nullptr &&
-      kind_cast<NAME>(simplified) == nullptr)
+  if (simplified == nullptr) return this;
+  const auto* pointer = kind_cast<POINTER_TYPE>(simplified->type_of(program));
+  if (pointed_function(pointer) != nullptr) return simplified;
+  if (pointer == nullptr && kind_cast<NAME>(simplified) == nullptr)
     program.services.error_handler.error_at(position, "Only a pointer can be dereferenced.");
+  if (pointer != nullptr && pointer->pointed_to->is_void())
+    program.services.error_handler.error_at(position, "A void * cannot be dereferenced.");
   return this;
 }
 
+// None through a void *: there is no value there.
 C_TYPE* UNARY_STAR::type_of(C_PROGRAM& program) {
   auto* pointer = kind_cast<POINTER_TYPE>(operand->type_of(program));
-  return pointer == nullptr ? nullptr : pointer->pointed_to;
+  return pointer == nullptr || pointer->pointed_to->is_void() ? nullptr : pointer->pointed_to;
 }
 
 EXPRESSION* UNARY_MINUS::simplify(C_PROGRAM& program) {

@@ -108,6 +108,7 @@ void emit_call(CODEGEN& g, FUNCTION_CODE& callee) {
 
 STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call) {
   AT_POSITION at(g.code, call.position_of());
+  if (call.pointer != nullptr) return call_through_pointer(g, call);
   if (call.function == nullptr) return built_in_call(g, call);
   FUNCTION_CODE& callee = g.functions[call.function];
   const std::vector<STORAGE_MEDIUM*> held = g.sm.temporaries_in_use();
@@ -126,15 +127,31 @@ STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call) {
     }
     arguments.push_back(&evaluated_argument(g, call.arguments[k]));
   }
+  return call_with_arguments(g, *call.function, held, arguments, true);
+}
+
+std::vector<STORAGE_MEDIUM*> evaluated_arguments(CODEGEN& g, const FUNCTION_CALL& call) {
+  std::vector<STORAGE_MEDIUM*> arguments;
+  for (EXPRESSION* argument : call.arguments) arguments.push_back(&evaluated_argument(g, argument));
+  return arguments;
+}
+
+STORAGE_MEDIUM& call_with_arguments(CODEGEN& g, const C_FUNCTION& function,
+                                    const std::vector<STORAGE_MEDIUM*>& held,
+                                    const std::vector<STORAGE_MEDIUM*>& arguments,
+                                    bool release_arguments) {
+  FUNCTION_CODE& callee = g.functions[&function];
+  const bool recursive = g.recursion.is_recursive_call(g.current_function, &function);
   const std::vector<STORAGE_MEDIUM*> saved =
       recursive ? caller_frame(g, held) : register_temporaries(held);
   if (recursive)
     g.recursion.push_frame(g, saved);
   else
     save_temporaries(g, saved);
-  for (std::size_t k = 0; k < arguments.size(); ++k) {
+  const std::size_t count = std::min(arguments.size(), callee.parameters.size());
+  for (std::size_t k = 0; k < count; ++k) {
     callee.parameters[k]->assign(g, *arguments[k]);
-    arguments[k]->release(g);
+    if (release_arguments) arguments[k]->release(g);
   }
   emit_call(g, callee);
   if (recursive)
@@ -144,10 +161,11 @@ STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call) {
   return *callee.result;
 }
 
+// A call through a pointer or of a library function already gives a temporary of its own.
 STORAGE_MEDIUM& call_value_medium(CODEGEN& g, FUNCTION_CALL& call) {
   STORAGE_MEDIUM& result = call_result_medium(g, call);
-  // A library function's value is a temporary of its own already.
-  if (result.kind() == MEDIUM_KIND::dev_null || call.built_in != nullptr) return result;
+  if (result.kind() == MEDIUM_KIND::dev_null || call.built_in != nullptr || call.pointer != nullptr)
+    return result;
   STORAGE_MEDIUM& t = g.sm.take_temporary_medium();
   t.assign(g, result);
   return t;

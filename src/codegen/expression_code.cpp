@@ -193,9 +193,12 @@ void side_effects(CODEGEN& g, EXPRESSION* expression) {
       return step_in_place(g, static_cast<UNARY&>(*e), 1);
     case EXPRESSION_KIND::unary_postfix_minus_minus:
       return step_in_place(g, static_cast<UNARY&>(*e), -1);
-    case EXPRESSION_KIND::function_call:
-      call_result_medium(g, static_cast<FUNCTION_CALL&>(*e));
+    case EXPRESSION_KIND::function_call: {
+      auto& call = static_cast<FUNCTION_CALL&>(*e);
+      STORAGE_MEDIUM& result = call_result_medium(g, call);
+      if (call.pointer != nullptr) result.release(g);
       return;
+    }
     case EXPRESSION_KIND::logical_and:
     case EXPRESSION_KIND::logical_or:
     case EXPRESSION_KIND::simple_assignment:

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class ASSIGNMENT;
+class C_FUNCTION;
 class BINARY;
 class CAST;
 class CONDITIONAL;
@@ -73,6 +75,16 @@ STORAGE_MEDIUM& call_value_medium(CODEGEN& g, FUNCTION_CALL& call);
 STORAGE_MEDIUM& call_result_medium(CODEGEN& g, FUNCTION_CALL& call);
 // A call of a library function (built_in_functions.h), compiled in line.
 STORAGE_MEDIUM& built_in_call(CODEGEN& g, FUNCTION_CALL& call);
+// Each argument in a temporary (or the constant it is), evaluated from the first to the last.
+std::vector<STORAGE_MEDIUM*> evaluated_arguments(CODEGEN& g, const FUNCTION_CALL& call);
+// The RCALL of function with its arguments' media ready: the temporaries held before they were
+// computed (or, for a call that may recurse, the caller's frame) are kept around it.
+STORAGE_MEDIUM& call_with_arguments(CODEGEN& g, const C_FUNCTION& function,
+                                    const std::vector<STORAGE_MEDIUM*>& held,
+                                    const std::vector<STORAGE_MEDIUM*>& arguments,
+                                    bool release_arguments);
+// A call through a function pointer (indirect_call.cpp).
+STORAGE_MEDIUM& call_through_pointer(CODEGEN& g, FUNCTION_CALL& call);
 
 // `*`, `/`, `%` and their assignments, through the arithmetic routines.
 enum class MULTIPLICATIVE_OPERATION { multiply, divide, modulo };

@@ -19,8 +19,9 @@
 
 namespace {
 
+// A function whose address is taken may be called through a pointer.
 bool is_called(const C_FUNCTION& function) {
-  return !function.calls.empty();
+  return !function.calls.empty() || function.pointer_number != 0;
 }
 
 bool has_parameters(const C_FUNCTION& function) {
