@@ -6,6 +6,7 @@
 #include "base/error_handler.h"
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
+#include "cfront/pointer_steps.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ bool COMMA::is_boolean(C_PROGRAM& program) {
 }
 
 EXPRESSION* FOLDING::simplify(C_PROGRAM& program) {
+  if (EXPRESSION* difference = scale_pointer_arithmetic(*this, program)) return difference;
   EXPRESSION* simplified_left = simplify_value(left, program);
   EXPRESSION* simplified_right = simplify_value(right, program);
   if (simplified_left == nullptr || simplified_right == nullptr) return this;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cfront/c_name.h"
+#include "cfront/struct_type.h"
 
 class ASM_PARSER;
 class C_FUNCTION;
@@ -40,6 +41,8 @@ struct C_FILE {
   std::vector<C_FUNCTION*> functions;     // defined in the file
   // The names typedef gave to types, in order of definition.
   std::vector<std::pair<INTERNED, C_TYPE*>> type_names;
+  // The structure and union tags, each in its block.
+  TAG_TABLE tags;
   // The most recent macro of that name, or nullptr.
   DEFINE_MACRO* find_macro(INTERNED text) const;
   // The type the most recent typedef of that name stands for, or nullptr.

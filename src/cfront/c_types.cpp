@@ -1,12 +1,13 @@
 // Conformance: whether a value of one C type may be stored where another is expected. The
 // char and int sources follow one table; a pointer conforms to a pointer whose pointed-to type
-// accepts its own. A refusal leaves its reason pending in the error handler for the caller.
+// accepts its own; a structure only to its own layout. A refusal leaves its reason pending in the error handler for the caller.
 // Also whether two declarations give one thing the same type.
 #include "cfront/c_types.h"
 
 #include "base/error_handler.h"
 #include "base/kind_cast.h"
 #include "cfront/c_stops.h"
+#include "cfront/struct_type.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ const SCALAR_RULE& scalar_rule(const C_TYPE& source) {
       return unsigned_int_rule;
     case TYPE_KIND::void_type:
     case TYPE_KIND::pointer_type:
+    case TYPE_KIND::struct_type:
       break;
   }
   stop_compiler("a conformance rule for " + source.display_name(), source.position());
@@ -61,6 +63,8 @@ const char* refusal(const C_TYPE& source, const C_TYPE& target, bool pointed_to)
         pointed_to_types_conform(*pointer->pointed_to, *target_pointer->pointed_to);
     return matches ? nullptr : "Pointer type does not match.";
   }
+  if (const STRUCT_LAYOUT* layout = layout_of(&source))
+    return layout_of(&target) == layout ? nullptr : "Structure types do not match.";
   const SCALAR_RULE& rule = scalar_rule(source);
   if (target.is_char()) return pointed_to ? rule.into_char : nullptr;
   if (target.is_int()) return nullptr;
@@ -85,6 +89,7 @@ bool same_type_when_known(const C_TYPE* first, const C_TYPE* second) {
 
 bool same_type(const C_TYPE& first, const C_TYPE& second) {
   if (first.kind() != second.kind()) return false;
+  if (layout_of(&first) != layout_of(&second)) return false;
   const auto* pointer = kind_cast<POINTER_TYPE>(&first);
   if (pointer == nullptr) return true;
   const C_TYPE& pointed_to = *pointer->pointed_to;

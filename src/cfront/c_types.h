@@ -1,5 +1,5 @@
-// The C types: void, char, unsigned char, int, unsigned int (short and long read as int) and
-// pointers. Each records where its keywords stand. conforms_to is the rule for storing a value
+// The C types: void, char, unsigned char, int, unsigned int (short and long read as int),
+// pointers and structures (struct_type.h). Each records where its keywords stand. conforms_to is the rule for storing a value
 // of one type where another is expected.
 #pragma once
 
@@ -18,6 +18,7 @@ enum class TYPE_KIND {
   int_type,
   unsigned_int_type,
   pointer_type,
+  struct_type,
 };
 
 class C_TYPE : public C_NODE {

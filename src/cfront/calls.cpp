@@ -12,6 +12,7 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/declarations.h"
+#include "cfront/pointer_steps.h"
 #include "cfront/variables.h"
 
 namespace {
@@ -94,6 +95,7 @@ EXPRESSION* POINTER_USAGE::simplify(C_PROGRAM& program) {
     program.services.error_handler.error_at(position_of(),
                                             "Only a pointer or an array can be indexed.");
   base_name = variable_name(base);
+  if (is_pointer) scale_count(index, base->type_of(program), program);
   simplify_value(base, program);
   simplify_value(index, program);
   return this;

@@ -18,8 +18,10 @@
 #include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
+#include "cfront/member_access.h"
 #include "cfront/relational.h"
 #include "cfront/string_literal.h"
+#include "cfront/struct_type.h"
 #include "cfront/unary.h"
 #include "cfront/variables.h"
 
@@ -226,7 +228,7 @@ EXPRESSION* parse_prefix(C_PARSER& parser) {
 }
 
 // sizeof := "sizeof" ( "(" type-name | unary )   (after the word). A type's size is known
-// now: every scalar and pointer takes one word.
+// now: every scalar and pointer takes one word, a structure its layout's words.
 EXPRESSION* parse_sizeof(C_PARSER& parser) {
   const POSITION at = parser.token_start();
   const int line = parser.line();
@@ -235,7 +237,9 @@ EXPRESSION* parse_sizeof(C_PARSER& parser) {
     C_TYPE* type = parse_type_name(parser);
     const POSITION end = parser.cursor_position().shifted(-1);
     if (type->is_void()) parser.report(at, "sizeof of void.");
-    return parser.program.make<DECIMAL_CONSTANT>(at, end, 1);
+    const int32_t words = words_of_type(type);
+    if (words == 0) parser.report(at, "sizeof of an incomplete type.");
+    return parser.program.make<DECIMAL_CONSTANT>(at, end, type->is_void() ? 1 : words);
   }
   parser.set_cursor(line, column);
   EXPRESSION* operand = parser.parse_unary();
@@ -471,13 +475,15 @@ EXPRESSION* C_PARSER::parse_unary() {
   not_implemented();
 }
 
-// postfix := { "[" expression "]" | "(" arguments ")" | "++" | "--" }   ("." and "->" refused)
+// postfix := { "[" expression "]" | "(" arguments ")" | "++" | "--" | member_access }
 EXPRESSION* C_PARSER::parse_postfix(EXPRESSION* primary) {
   EXPRESSION* expression = primary;
   while (expression != nullptr) {
-    if (current() == '.' || at_operator(*this, "->", ""))
-      not_implemented("member access with . and ->");
-    if (match_char('['))
+    if (match_char('.'))
+      expression = parse_member_access(*this, expression, false);
+    else if (match_two('-', '>'))
+      expression = parse_member_access(*this, expression, true);
+    else if (match_char('['))
       expression = parse_index(*this, expression);
     else if (current() == '(')
       expression = parse_call(*this, expression);

@@ -11,6 +11,8 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
+#include "cfront/member_access.h"
+#include "cfront/struct_type.h"
 #include "cfront/variables.h"
 #include "machine/processor_parameters.h"
 
@@ -104,11 +106,8 @@ VARIABLE* named_variable(EXPRESSION* operand, C_PROGRAM& program) {
 }
 
 int32_t words_of(DECLARATOR* declarator, C_PROGRAM& program) {
-  auto* array = kind_cast<ARRAY_TYPE>(declarator);
-  if (array == nullptr) return 1;
-  array->check(program);
-  const int32_t count = array->size == nullptr ? 0 : array->size->value;
-  return count * words_of(array->element, program);
+  declarator->check(program);
+  return words_of_declarator(declarator);
 }
 
 }  // namespace
@@ -137,10 +136,13 @@ EXPRESSION* SIZE_OF::simplify(C_PROGRAM& program) {
   int32_t words = 1;
   if (VARIABLE* variable = named_variable(operand, program)) {
     words = words_of(variable->declarator->declared(), program);
+  } else if (auto* member = dynamic_cast<MEMBER_ACCESS*>(operand)) {
+    words = member->member_words(program);
   } else if (EXPRESSION* simplified = simplify_operand(operand, program)) {
     const C_TYPE* type = simplified->type_of(program);
     if (type != nullptr && type->is_void())
       program.services.error_handler.error_at(position, "sizeof of void.");
+    words = words_of_type(type);
   }
   auto* size = program.make<DECIMAL_CONSTANT>(position, operand->end_position(), words);
   return size->simplify(program);
