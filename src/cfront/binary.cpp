@@ -17,6 +17,7 @@ int32_t constant_value(const EXPRESSION* expression) {
 }  // namespace
 
 C_TYPE* BINARY::type_of(C_PROGRAM& program) {
+  if (C_TYPE* difference = structure_pointer_difference(*this, program)) return difference;
   return left->type_of(program);
 }
 

@@ -10,12 +10,15 @@
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
 #include "cfront/struct_type.h"
+#include "cfront/unary.h"
 
 namespace {
 
-const C_TYPE* pointer_or_null(EXPRESSION* e, C_PROGRAM& program) {
-  const C_TYPE* type = e->type_of(program);
-  return kind_cast<POINTER_TYPE>(type);
+// What the operand points to, or nullptr when it is no pointer. `&x` is typed as x itself.
+const C_TYPE* pointed_to_or_null(EXPRESSION* e, C_PROGRAM& program) {
+  if (auto* address = kind_cast<UNARY_AND>(e)) return address->operand->type_of(program);
+  const auto* pointer = kind_cast<POINTER_TYPE>(e->type_of(program));
+  return pointer == nullptr ? nullptr : pointer->pointed_to;
 }
 
 void scale(EXPRESSION*& count, int32_t words, C_PROGRAM& program) {
@@ -25,7 +28,7 @@ void scale(EXPRESSION*& count, int32_t words, C_PROGRAM& program) {
 }
 
 bool is_structure(EXPRESSION* e, C_PROGRAM& program) {
-  return layout_of(e->type_of(program)) != nullptr;
+  return kind_cast<UNARY_AND>(e) == nullptr && layout_of(e->type_of(program)) != nullptr;
 }
 
 }  // namespace
@@ -47,19 +50,28 @@ EXPRESSION* scale_pointer_arithmetic(FOLDING& node, C_PROGRAM& program) {
   node.steps_scaled = true;
   refuse_structure_operands(node, program, "A structure is not a number.");
   if (!additive) return nullptr;
-  const C_TYPE* left = pointer_or_null(node.left, program);
-  const C_TYPE* right = pointer_or_null(node.right, program);
-  const int32_t words = pointed_to_words(left != nullptr ? left : right);
+  const C_TYPE* left = pointed_to_or_null(node.left, program);
+  const C_TYPE* right = pointed_to_or_null(node.right, program);
+  const int32_t words = words_of_type(left != nullptr ? left : right);
   if (words <= 1) return nullptr;
   if (left != nullptr && right != nullptr) {
     if (node.kind() != EXPRESSION_KIND::binary_minus) return nullptr;
     const POSITION at = node.end_position();
     EXPRESSION* quotient = program.make<DIVIDE>(
         node.position, &node, program.make<DECIMAL_CONSTANT>(at, at, words));
-    return quotient->simplify(program);
+    EXPRESSION* count = program.make<CAST>(node.position, quotient, program.make<INT_TYPE>(at));
+    return simplify_value(count, program);
   }
   scale(left != nullptr ? node.right : node.left, words, program);
   return nullptr;
+}
+
+C_TYPE* structure_pointer_difference(BINARY& node, C_PROGRAM& program) {
+  if (node.kind() != EXPRESSION_KIND::binary_minus) return nullptr;
+  const C_TYPE* left = pointed_to_or_null(node.left, program);
+  const C_TYPE* right = pointed_to_or_null(node.right, program);
+  if (left == nullptr || right == nullptr || layout_of(left) == nullptr) return nullptr;
+  return program.make<INT_TYPE>(node.position);
 }
 
 void scale_pointer_step(ASSIGNMENT& node, C_PROGRAM& program) {

@@ -17,9 +17,11 @@ class FOLDING;
 int32_t pointed_to_words(const C_TYPE* type);
 // An index or a count of elements of a pointer type, multiplied in place by their words.
 void scale_count(EXPRESSION*& count, const C_TYPE* pointer_type, C_PROGRAM& program);
-// `p + n`, `n + p`, `p - n`: n is scaled in place (once). `p - q` answers the quotient to use
-// instead; otherwise nullptr.
+// `p + n`, `n + p`, `p - n`: n is scaled in place (once). `p - q` answers the int quotient to
+// use instead; otherwise nullptr.
 EXPRESSION* scale_pointer_arithmetic(FOLDING& node, C_PROGRAM& program);
+// The int type of `p - q` for pointers to structures, or nullptr for any other operator.
+C_TYPE* structure_pointer_difference(BINARY& node, C_PROGRAM& program);
 // `p += n`, `p -= n`: n is scaled in place.
 void scale_pointer_step(ASSIGNMENT& node, C_PROGRAM& program);
 // Reports message at the operator when either operand is a structure.

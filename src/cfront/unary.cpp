@@ -32,9 +32,12 @@ EXPRESSION* UNARY_AND::simplify(C_PROGRAM& program) {
   return this;
 }
 
-// The operand's own type: an assignment of `&x` asks for a pointer target instead.
+// The operand's own type: an assignment of `&x` asks for a pointer target instead. A
+// structure's address is a pointer, so that its arithmetic steps by the structure.
 C_TYPE* UNARY_AND::type_of(C_PROGRAM& program) {
-  return operand->type_of(program);
+  C_TYPE* type = operand->type_of(program);
+  if (layout_of(type) == nullptr) return type;
+  return program.make<POINTER_TYPE>(position, type);
 }
 
 // An operand that is no pointer is reported here (a name already reported as undefined is not).
