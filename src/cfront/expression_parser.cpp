@@ -15,6 +15,7 @@
 #include "cfront/c_types.h"
 #include "cfront/calls.h"
 #include "cfront/compound.h"
+#include "cfront/compound_literal.h"
 #include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
@@ -200,9 +201,11 @@ bool starts_parenthesised_expression(C_PARSER& parser) {
   return name;
 }
 
-// cast := "(" type-name unary   (after the "(", at the type name)
+// cast := "(" type-name ( unary | compound_literal )   (after the "(", at the type name)
 EXPRESSION* parse_cast(C_PARSER& parser, POSITION open_parenthesis) {
   C_TYPE* type = parse_type_name(parser);
+  if (parser.current() == '{')
+    return parser.parse_postfix(parse_compound_literal(parser, open_parenthesis, type));
   EXPRESSION* operand = parser.parse_unary();
   if (operand == nullptr) return nullptr;
   return parser.bounded(parser.program.make<CAST>(open_parenthesis, operand, type), operand);

@@ -52,6 +52,7 @@ class LAYOUT_WRITER {
   explicit LAYOUT_WRITER(C_PROGRAM& program) : program_(program) {}
 
   void braced(const SHAPE& shape, int32_t offset, const INIT_BRACES& braces);
+  void scalar_braced(const SHAPE& shape, int32_t offset, const INIT_BRACES& braces);
 
   std::vector<EXPRESSION*> words;
   std::vector<C_TYPE*> types;
@@ -64,7 +65,6 @@ class LAYOUT_WRITER {
                  std::size_t& position);
   void from_stream(const SHAPE& shape, int32_t offset, const std::vector<INIT_ITEM>& items,
                    std::size_t& position);
-  void scalar_braced(const SHAPE& shape, int32_t offset, const INIT_BRACES& braces);
   bool string_into(const SHAPE& shape, int32_t offset, const INIT_ITEM& item);
   bool designate(const SHAPE& shape, const std::vector<DESIGNATOR>& designators, std::size_t d,
                  SHAPE& sub, int32_t& offset, int32_t& index);
@@ -271,7 +271,10 @@ bool lay_out_initializer(INITIALIZER_LIST& list, C_PROGRAM& program,
   LAYOUT_WRITER writer(program);
   const SHAPE shape = shape_of(list.declarator);
   if (shape.words() == 0 && !open) return false;  // a size or a type already reported
-  writer.braced(shape, 0, *list.braces);
+  if (shape.is_aggregate())
+    writer.braced(shape, 0, *list.braces);
+  else
+    writer.scalar_braced(shape, 0, *list.braces);
   if (writer.failed) return false;
   if (open) {
     array->size_expression =

@@ -10,6 +10,7 @@
 #include "cfront/binary.h"
 #include "cfront/c_parser.h"
 #include "cfront/c_program.h"
+#include "cfront/compound_literal.h"
 #include "cfront/constant.h"
 #include "cfront/struct_type.h"
 #include "cfront/unary.h"
@@ -31,6 +32,10 @@ int32_t named_structure_address(EXPRESSION* simplified) {
   if (variable == nullptr) return -1;
   auto* named = kind_cast<TYPE_AND_NAME>(variable->declarator->declared());
   return named == nullptr ? -1 : named->ram_start;
+}
+
+bool is_compound_literal(EXPRESSION* e) {
+  return dynamic_cast<COMPOUND_LITERAL*>(e) != nullptr;
 }
 
 bool is_undefined_name(const EXPRESSION* e) {
@@ -115,11 +120,16 @@ EXPRESSION* MEMBER_ACCESS::structure_address(C_PROGRAM& program) {
   EXPRESSION* simplified = simplify_operand(object, program);
   if (simplified == nullptr) return nullptr;
   C_TYPE* pointer = program.make<POINTER_TYPE>(object_position, object->type_of(program));
-  if (dynamic_cast<VARIABLE*>(simplified) != nullptr) {
+  if (dynamic_cast<VARIABLE*>(simplified) != nullptr && !is_compound_literal(simplified)) {
     const int32_t address = named_structure_address(simplified);
     return address < 0 ? nullptr : address_constant(program, *simplified, address, pointer);
   }
   if (auto* star = kind_cast<UNARY_STAR>(simplified)) return star->operand;
+  if (is_compound_literal(simplified)) {
+    // Its words are stored where the code reaches it: its address is taken there.
+    auto* address = program.make<UNARY_AND>(object_position, simplified);
+    return address->simplify(program);
+  }
   if (auto* element = kind_cast<POINTER_USAGE>(simplified)) {
     auto* base_constant = kind_cast<DECIMAL_CONSTANT>(element->base);
     auto* index_constant = kind_cast<DECIMAL_CONSTANT>(element->index);

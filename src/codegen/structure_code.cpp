@@ -4,6 +4,7 @@
 
 #include "base/kind_cast.h"
 #include "cfront/assignments.h"
+#include "cfront/compound_literal.h"
 #include "cfront/declarations.h"
 #include "cfront/struct_type.h"
 #include "codegen/codegen.h"
@@ -56,6 +57,11 @@ void copy_structure_into(CODEGEN& g, STORAGE_MEDIUM& target, EXPRESSION* source)
   STORAGE_MEDIUM& from = structure_location(g, source);
   copy_words(g, target, from, words_of_type(resolved(source)->type_of(g.program)));
   from.release(g);
+}
+
+STORAGE_MEDIUM& literal_medium(CODEGEN& g, COMPOUND_LITERAL& literal) {
+  initialise_words(g, *literal.list);
+  return variable_medium(g, literal.list->declared());
 }
 
 void initialise_words(CODEGEN& g, INITIALIZER_LIST& list) {

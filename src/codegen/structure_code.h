@@ -6,6 +6,7 @@
 
 class ASSIGNMENT;
 class CODEGEN;
+class COMPOUND_LITERAL;
 class EXPRESSION;
 class INITIALIZER_LIST;
 class STORAGE_MEDIUM;
@@ -16,6 +17,8 @@ bool is_structure(CODEGEN& g, EXPRESSION* e);
 STORAGE_MEDIUM& structure_assignment(CODEGEN& g, ASSIGNMENT& node);
 // The structure source's words into target, a RAM block.
 void copy_structure_into(CODEGEN& g, STORAGE_MEDIUM& target, EXPRESSION* source);
+// A compound literal's RAM block, its words stored first.
+STORAGE_MEDIUM& literal_medium(CODEGEN& g, COMPOUND_LITERAL& literal);
 // A list laid out word by word (list.words): each word stored at its address, 0 where no
 // item gives one.
 void initialise_words(CODEGEN& g, INITIALIZER_LIST& list);
