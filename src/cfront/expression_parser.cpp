@@ -241,7 +241,7 @@ EXPRESSION* parse_sizeof(C_PARSER& parser) {
     const POSITION end = parser.cursor_position().shifted(-1);
     if (type->is_void()) parser.report(at, "sizeof of void.");
     const int32_t words = words_of_type(type);
-    if (words == 0) parser.report(at, "sizeof of an incomplete type.");
+    if (words == 0) report_going_on(parser, at, "sizeof of an incomplete type.");
     return parser.program.make<DECIMAL_CONSTANT>(at, end, type->is_void() ? 1 : words);
   }
   parser.set_cursor(line, column);

@@ -14,6 +14,11 @@ constexpr int32_t reported = -2;  // ram_start of an object whose type was repor
 
 }  // namespace
 
+void report_going_on(C_PARSER& parser, const POSITION& position, const std::string& message) {
+  parser.report(position, message);
+  parser.errors_tolerated = parser.program.services.error_handler.error_count();
+}
+
 void report_incomplete(C_PROGRAM& program, const DECLARATOR& object) {
   const C_TYPE* type = object.type();
   const std::string what = type == nullptr ? std::string("this object") : type->display_name();
@@ -35,11 +40,12 @@ void TYPE_AND_NAME::check(C_PROGRAM& program) {
 // returned by its address instead.
 void refuse_structure_by_value(C_PARSER& parser, const FUNCTION_PROTOTYPE& prototype) {
   if (layout_of(prototype.return_type) != nullptr)
-    parser.report(prototype.position(),
-                  "A structure returned by value: return a pointer to it instead.");
+    report_going_on(parser, prototype.position(),
+                    "A structure returned by value: return a pointer to it instead.");
   for (const ARGUMENT_DECLARATION* parameter : prototype.parameters->parameters)
     if (layout_of(parameter->type) != nullptr)
-      parser.report(parameter->name != nullptr ? parameter->name->position
-                                               : parameter->type->position(),
-                    "A structure passed by value: pass a pointer to it instead.");
+      report_going_on(parser,
+                      parameter->name != nullptr ? parameter->name->position
+                                                 : parameter->type->position(),
+                      "A structure passed by value: pass a pointer to it instead.");
 }

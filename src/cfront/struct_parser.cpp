@@ -20,7 +20,7 @@ int32_t member_array_length(C_PARSER& parser, ARRAY_TYPE& array) {
       array.size_expression == nullptr ? nullptr : array.size_expression->simplify(parser.program);
   auto* constant = kind_cast<DECIMAL_CONSTANT>(size);
   if (constant == nullptr || constant->value <= 0) {
-    parser.report(array.position(), constant == nullptr ? "Bad array definition (unknown size)."
+    report_going_on(parser, array.position(), constant == nullptr ? "Bad array definition (unknown size)."
                                                         : "Bad array definition (size <= 0).");
     return -1;
   }
@@ -42,7 +42,7 @@ MEMBER member_of(C_PARSER& parser, DECLARATOR* declarator) {
   }
   auto* named = kind_cast<TYPE_AND_NAME>(declarator);
   if (named == nullptr || named->unsized_array) {
-    parser.report(member.position, "A member must be a scalar, a pointer, an array or a structure.");
+    report_going_on(parser, member.position, "A member must be a scalar, a pointer, an array or a structure.");
     return member;
   }
   member.type = named->type();
@@ -53,18 +53,18 @@ MEMBER member_of(C_PARSER& parser, DECLARATOR* declarator) {
 bool has_size(C_PARSER& parser, const MEMBER& member) {
   if (member.type == nullptr) return false;
   if (member.type->is_void()) {
-    parser.report(member.position, "A member cannot be void.");
+    report_going_on(parser, member.position, "A member cannot be void.");
     return false;
   }
   if (words_of_type(member.type) > 0) return true;
-  parser.report(member.position, "A member has an incomplete type: " + member.type->display_name() + ".");
+  report_going_on(parser, member.position, "A member has an incomplete type: " + member.type->display_name() + ".");
   return false;
 }
 
 void add_member(C_PARSER& parser, STRUCT_LAYOUT& layout, MEMBER member) {
   if (!has_size(parser, member)) return;
   if (member.name != nullptr && find_member(layout, member.name).member != nullptr) {
-    parser.report(member.position, "This member is declared twice: " + *member.name + ".");
+    report_going_on(parser, member.position, "This member is declared twice: " + *member.name + ".");
     return;
   }
   member.words = words_of_type(member.type) * (member.is_array() ? member.length : 1);
@@ -88,7 +88,7 @@ void parse_member_declaration(C_PARSER& parser, STRUCT_LAYOUT& layout) {
     DECLARATOR* declarator = parser.parse_declarator(type);
     if (parser.current() == ':') parser.not_implemented("bit-fields");
     if (kind_cast<FUNCTION_PROTOTYPE>(declarator) != nullptr)
-      parser.report(declarator->position(), "A member cannot be a function.");
+      report_going_on(parser, declarator->position(), "A member cannot be a function.");
     else
       add_member(parser, layout, member_of(parser, declarator));
   } while (parser.match_char(','));
@@ -102,7 +102,7 @@ STRUCT_LAYOUT* layout_to_define(C_PARSER& parser, INTERNED tag, bool is_union, P
   STRUCT_LAYOUT* layout =
       tag == nullptr || tags == nullptr ? nullptr : tags->find_in(tag, parser.innermost_block());
   if (layout != nullptr && layout->complete && !(layout->definition == brace)) {
-    parser.report(brace, "This structure tag is defined twice: " + *tag + ".");
+    report_going_on(parser, brace, "This structure tag is defined twice: " + *tag + ".");
     layout = nullptr;
   }
   if (layout == nullptr) {
@@ -120,10 +120,9 @@ void parse_members(C_PARSER& parser, STRUCT_LAYOUT& layout) {
   while (!parser.match_char('}')) {
     if (parser.at_end_of_file()) parser.syntax_error();
     parse_member_declaration(parser, layout);
-    if (parser.errors_counted()) return;
   }
   if (layout.members.empty())
-    parser.report(layout.definition, "A structure or union needs at least one member.");
+    report_going_on(parser, layout.definition, "A structure or union needs at least one member.");
   layout.complete = true;
 }
 
@@ -161,6 +160,6 @@ C_TYPE* C_PARSER::parse_struct_or_union(POSITION at, bool is_union) {
     syntax_error();
   }
   if (layout->is_union != is_union)
-    report(at, "This tag names a " + std::string(layout->is_union ? "union." : "struct."));
+    report_going_on(*this, at, "This tag names a " + std::string(layout->is_union ? "union." : "struct."));
   return program.make<STRUCT_TYPE>(at, layout);
 }

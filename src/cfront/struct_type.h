@@ -71,6 +71,9 @@ int32_t words_of_declarator(const DECLARATOR* declarator);
 // The layout of a structure type, or nullptr for any other type.
 STRUCT_LAYOUT* layout_of(const C_TYPE* type);
 
+// A declaration problem after which the parse goes on, the declaration read as if it had been
+// written right: the next items are still read and checked for their own errors.
+void report_going_on(C_PARSER& parser, const POSITION& position, const std::string& message);
 // "An object of an incomplete type: struct s." at the object.
 void report_incomplete(C_PROGRAM& program, const DECLARATOR& object);
 // Structures are not passed or returned by value: each such parameter and result is reported.

@@ -138,6 +138,10 @@ C_TYPE* CAST::type_of(C_PROGRAM& program) {
 EXPRESSION* SIZE_OF::simplify(C_PROGRAM& program) {
   int32_t words = 1;
   if (VARIABLE* variable = named_variable(operand, program)) {
+    // A laid-out list gives an array written without length its length.
+    auto* global = kind_cast<GLOBAL_VARIABLE>(variable);
+    auto* list = global == nullptr ? nullptr : kind_cast<INITIALIZER_LIST>(global->declaration);
+    if (list != nullptr && list->braces != nullptr) list->check(program);
     words = words_of(variable->declarator->declared(), program);
   } else if (auto* member = dynamic_cast<MEMBER_ACCESS*>(operand)) {
     words = member->member_words(program);
