@@ -1,7 +1,7 @@
 // Conformance: whether a value of one C type may be stored where another is expected. The
 // char and int sources follow one table; a pointer conforms to a pointer whose pointed-to type
-// accepts its own; a structure only to its own layout. A refusal leaves its reason pending in the error handler for the caller.
-// Also whether two declarations give one thing the same type.
+// accepts its own; a structure only to its own layout. A refusal leaves its reason pending in the
+// error handler for the caller. Also whether two declarations give one thing the same type.
 #include "cfront/c_types.h"
 
 #include "base/error_handler.h"

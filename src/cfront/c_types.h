@@ -1,6 +1,6 @@
 // The C types: void, char, unsigned char, int, unsigned int (short and long read as int),
-// pointers and structures (struct_type.h). Each records where its keywords stand. conforms_to is the rule for storing a value
-// of one type where another is expected.
+// pointers and structures (struct_type.h). Each records where its keywords stand. conforms_to is
+// the rule for storing a value of one type where another is expected.
 #pragma once
 
 #include <string>

@@ -299,7 +299,8 @@ void define_type_names(C_PARSER& parser, const std::vector<DECLARATOR*>& declara
     if (declarator == nullptr) continue;
     auto* named = kind_cast<TYPE_AND_NAME>(declarator);
     if (named == nullptr || named->unsized_array) {
-      parser.report(declarator->position(), "typedef names only a scalar, pointer or structure type.");
+      parser.report(declarator->position(),
+                    "typedef names only a scalar, pointer or structure type.");
       continue;
     }
     if (parser.file != nullptr && named->type() != nullptr)

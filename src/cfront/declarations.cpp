@@ -141,8 +141,7 @@ void INITIALIZER_LIST::check_laid_out(C_PROGRAM& program) {
     EXPRESSION* value = simplify_value(items[k], program);
     if (value == nullptr || value->is_constant() || word_types[k] == nullptr) continue;
     test_stored_types(
-        program, *value, [&word_types, k] { return word_types[k]; }, where,
-        " Bad initialization.");
+        program, *value, [&word_types, k] { return word_types[k]; }, where, " Bad initialization.");
   }
 }
 

@@ -121,14 +121,13 @@ bool LAYOUT_WRITER::string_into(const SHAPE& shape, int32_t offset, const INIT_I
   }
   for (std::size_t k = 0; k < codes.size(); ++k)
     put(offset + static_cast<int32_t>(k),
-        program_.make<DECIMAL_CONSTANT>(item.string.first, item.string.last, codes[k]),
-        shape.type);
+        program_.make<DECIMAL_CONSTANT>(item.string.first, item.string.last, codes[k]), shape.type);
   return true;
 }
 
 // One item for the sub-object, or, for an aggregate given a value, as many as fill it.
-void LAYOUT_WRITER::item_into(const SHAPE& sub, int32_t offset,
-                              const std::vector<INIT_ITEM>& items, std::size_t& position) {
+void LAYOUT_WRITER::item_into(const SHAPE& sub, int32_t offset, const std::vector<INIT_ITEM>& items,
+                              std::size_t& position) {
   const INIT_ITEM& item = items[position];
   if (item.braces != nullptr) {
     ++position;

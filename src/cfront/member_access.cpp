@@ -81,16 +81,15 @@ bool MEMBER_ACCESS::resolve(C_PROGRAM& program) {
   }
   const FOUND_MEMBER found = find_member(*layout, member_name);
   if (found.member == nullptr) {
-    error_handler.error_at(member_position, "No member " + *member_name + " in " +
-                                                layout->display_name() + ".");
+    error_handler.error_at(member_position,
+                           "No member " + *member_name + " in " + layout->display_name() + ".");
     return false;
   }
   member_ = found.member;
   offset_ = found.offset;
   const_object_ = type->is_const;
-  element_type = member_->is_array()
-                     ? program.make<POINTER_TYPE>(member_position, member_->type)
-                     : member_->type;
+  element_type = member_->is_array() ? program.make<POINTER_TYPE>(member_position, member_->type)
+                                     : member_->type;
   return true;
 }
 
@@ -151,10 +150,10 @@ EXPRESSION* MEMBER_ACCESS::array_member_address(C_PROGRAM& program) {
     program.enter_in_pool(*address);
     return address;
   }
-  C_TYPE* words = program.make<POINTER_TYPE>(object_position, program.make<INT_TYPE>(object_position));
-  EXPRESSION* sum = program.make<BINARY_PLUS>(object_position,
-                                              program.make<CAST>(object_position, base, words),
-                                              index);
+  C_TYPE* words =
+      program.make<POINTER_TYPE>(object_position, program.make<INT_TYPE>(object_position));
+  EXPRESSION* sum = program.make<BINARY_PLUS>(
+      object_position, program.make<CAST>(object_position, base, words), index);
   EXPRESSION* address = program.make<CAST>(object_position, sum, element_type);
   return simplify_value(address, program);
 }

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "cfront/calls.h"
 #include "cfront/c_name.h"
+#include "cfront/calls.h"
 
 class C_PARSER;
 struct MEMBER;

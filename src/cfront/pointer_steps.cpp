@@ -44,8 +44,8 @@ int32_t pointed_to_words(const C_TYPE* type) {
 }
 
 EXPRESSION* scale_pointer_arithmetic(FOLDING& node, C_PROGRAM& program) {
-  const bool additive = node.kind() == EXPRESSION_KIND::binary_plus ||
-                        node.kind() == EXPRESSION_KIND::binary_minus;
+  const bool additive =
+      node.kind() == EXPRESSION_KIND::binary_plus || node.kind() == EXPRESSION_KIND::binary_minus;
   if (node.steps_scaled) return nullptr;
   node.steps_scaled = true;
   refuse_structure_operands(node, program, "A structure is not a number.");
@@ -57,8 +57,8 @@ EXPRESSION* scale_pointer_arithmetic(FOLDING& node, C_PROGRAM& program) {
   if (left != nullptr && right != nullptr) {
     if (node.kind() != EXPRESSION_KIND::binary_minus) return nullptr;
     const POSITION at = node.end_position();
-    EXPRESSION* quotient = program.make<DIVIDE>(
-        node.position, &node, program.make<DECIMAL_CONSTANT>(at, at, words));
+    EXPRESSION* quotient =
+        program.make<DIVIDE>(node.position, &node, program.make<DECIMAL_CONSTANT>(at, at, words));
     EXPRESSION* count = program.make<CAST>(node.position, quotient, program.make<INT_TYPE>(at));
     return simplify_value(count, program);
   }

@@ -44,8 +44,8 @@ void refuse_structure_by_value(C_PARSER& parser, const FUNCTION_PROTOTYPE& proto
                     "A structure returned by value: return a pointer to it instead.");
   for (const ARGUMENT_DECLARATION* parameter : prototype.parameters->parameters)
     if (layout_of(parameter->type) != nullptr)
-      report_going_on(parser,
-                      parameter->name != nullptr ? parameter->name->position
-                                                 : parameter->type->position(),
-                      "A structure passed by value: pass a pointer to it instead.");
+      report_going_on(
+          parser,
+          parameter->name != nullptr ? parameter->name->position : parameter->type->position(),
+          "A structure passed by value: pass a pointer to it instead.");
 }

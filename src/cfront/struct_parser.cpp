@@ -20,8 +20,9 @@ int32_t member_array_length(C_PARSER& parser, ARRAY_TYPE& array) {
       array.size_expression == nullptr ? nullptr : array.size_expression->simplify(parser.program);
   auto* constant = kind_cast<DECIMAL_CONSTANT>(size);
   if (constant == nullptr || constant->value <= 0) {
-    report_going_on(parser, array.position(), constant == nullptr ? "Bad array definition (unknown size)."
-                                                        : "Bad array definition (size <= 0).");
+    report_going_on(parser, array.position(),
+                    constant == nullptr ? "Bad array definition (unknown size)."
+                                        : "Bad array definition (size <= 0).");
     return -1;
   }
   parser.program.leave_pool(*constant);
@@ -42,7 +43,8 @@ MEMBER member_of(C_PARSER& parser, DECLARATOR* declarator) {
   }
   auto* named = kind_cast<TYPE_AND_NAME>(declarator);
   if (named == nullptr || named->unsized_array) {
-    report_going_on(parser, member.position, "A member must be a scalar, a pointer, an array or a structure.");
+    report_going_on(parser, member.position,
+                    "A member must be a scalar, a pointer, an array or a structure.");
     return member;
   }
   member.type = named->type();
@@ -57,14 +59,16 @@ bool has_size(C_PARSER& parser, const MEMBER& member) {
     return false;
   }
   if (words_of_type(member.type) > 0) return true;
-  report_going_on(parser, member.position, "A member has an incomplete type: " + member.type->display_name() + ".");
+  report_going_on(parser, member.position,
+                  "A member has an incomplete type: " + member.type->display_name() + ".");
   return false;
 }
 
 void add_member(C_PARSER& parser, STRUCT_LAYOUT& layout, MEMBER member) {
   if (!has_size(parser, member)) return;
   if (member.name != nullptr && find_member(layout, member.name).member != nullptr) {
-    report_going_on(parser, member.position, "This member is declared twice: " + *member.name + ".");
+    report_going_on(parser, member.position,
+                    "This member is declared twice: " + *member.name + ".");
     return;
   }
   member.words = words_of_type(member.type) * (member.is_array() ? member.length : 1);
@@ -86,7 +90,6 @@ void parse_member_declaration(C_PARSER& parser, STRUCT_LAYOUT& layout) {
   }
   do {
     DECLARATOR* declarator = parser.parse_declarator(type);
-    if (parser.current() == ':') parser.not_implemented("bit-fields");
     if (kind_cast<FUNCTION_PROTOTYPE>(declarator) != nullptr)
       report_going_on(parser, declarator->position(), "A member cannot be a function.");
     else
@@ -160,6 +163,7 @@ C_TYPE* C_PARSER::parse_struct_or_union(POSITION at, bool is_union) {
     syntax_error();
   }
   if (layout->is_union != is_union)
-    report_going_on(*this, at, "This tag names a " + std::string(layout->is_union ? "union." : "struct."));
+    report_going_on(*this, at,
+                    "This tag names a " + std::string(layout->is_union ? "union." : "struct."));
   return program.make<STRUCT_TYPE>(at, layout);
 }

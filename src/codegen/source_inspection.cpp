@@ -315,7 +315,8 @@ class INSPECTION {
   void indexing(const POINTER_USAGE& u) {
     auto* k = kind_cast<DECIMAL_CONSTANT>(u.index);
     const auto* member = dynamic_cast<const MEMBER_ACCESS*>(&u);
-    const bool on_member = member != nullptr && hit_range(member->member_position, u.end_position());
+    const bool on_member =
+        member != nullptr && hit_range(member->member_position, u.end_position());
     int32_t address = 0;
     if (k != nullptr && g_.media_valid && (on(u.base) || on_member) &&
         base_address(u.base, address)) {

@@ -61,7 +61,8 @@ void generate_compound(CODEGEN& g, COMPOUND& block) {
 void initialise_scalar(CODEGEN& g, INITIALIZER& initializer) {
   if (initializer.expression == nullptr) return;
   STORAGE_MEDIUM& target = variable_medium(g, initializer.declared());
-  if (is_structure(g, initializer.expression)) return copy_structure_into(g, target, initializer.expression);
+  if (is_structure(g, initializer.expression))
+    return copy_structure_into(g, target, initializer.expression);
   auto* call = kind_cast<FUNCTION_CALL>(resolved(initializer.expression));
   STORAGE_MEDIUM& v =
       call != nullptr ? call_result_medium(g, *call) : medium(g, initializer.expression);

@@ -26,7 +26,8 @@ STORAGE_MEDIUM& word_of(CODEGEN& g, STORAGE_MEDIUM& object, int32_t k) {
 // The location of a structure value; `a = b = c` gives a's.
 STORAGE_MEDIUM& structure_location(CODEGEN& g, EXPRESSION* e) {
   e = resolved(e);
-  if (auto* assignment = kind_cast<SIMPLE_ASSIGNMENT>(e)) return structure_assignment(g, *assignment);
+  if (auto* assignment = kind_cast<SIMPLE_ASSIGNMENT>(e))
+    return structure_assignment(g, *assignment);
   return location(g, e);
 }
 
