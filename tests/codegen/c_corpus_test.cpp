@@ -492,7 +492,7 @@ TEST(C_CORPUS, a_table_of_message_structs_is_sorted_by_whole_entries_and_searche
           std::string text;
         };
         std::vector<ENTRY> table;
-        const std::regex entry(R"(\{(-?\d+), 0, "(\w*)"\})");
+        const std::regex entry("\\{(-?\\d+), 0, \"(\\w*)\"\\}");
         for (std::sregex_iterator m(source.begin(), source.end(), entry), end; m != end; ++m)
           table.push_back({std::stoi((*m)[1]), (*m)[2]});
         std::stable_sort(table.begin(), table.end(),
