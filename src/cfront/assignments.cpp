@@ -9,12 +9,14 @@
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
+#include "cfront/pointer_steps.h"
 #include "cfront/unary.h"
 
 EXPRESSION* ASSIGNMENT::simplify(C_PROGRAM& program) {
   test_types(program);
   if (checked) return this;
   checked = true;
+  scale_pointer_step(*this, program);
   simplify_sides(program);
   return this;
 }

@@ -7,6 +7,7 @@
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 #include "cfront/function_pointer.h"
+#include "cfront/pointer_steps.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ int32_t constant_value(const EXPRESSION* expression) {
 }  // namespace
 
 C_TYPE* BINARY::type_of(C_PROGRAM& program) {
+  if (C_TYPE* difference = structure_pointer_difference(*this, program)) return difference;
   return left->type_of(program);
 }
 
@@ -77,6 +79,7 @@ void refuse_arithmetic_without_object(BINARY& node, C_PROGRAM& program) {
 }  // namespace
 
 EXPRESSION* FOLDING::simplify(C_PROGRAM& program) {
+  if (EXPRESSION* difference = scale_pointer_arithmetic(*this, program)) return difference;
   EXPRESSION* simplified_left = simplify_value(left, program);
   EXPRESSION* simplified_right = simplify_value(right, program);
   if (simplified_left == nullptr || simplified_right == nullptr) return this;

@@ -29,6 +29,8 @@ class FOLDING : public BINARY {
   EXPRESSION* simplify(C_PROGRAM& program) override;
   virtual int32_t fold(int32_t left, int32_t right) const = 0;
 
+  bool steps_scaled = false;  // a pointer's step counted in elements (pointer_steps.h)
+
  protected:
   // Whether two constants fold; a refusal is reported by the operator.
   virtual bool folds(C_PROGRAM&, int32_t /*right*/) { return true; }

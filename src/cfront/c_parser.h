@@ -142,6 +142,7 @@ class C_PARSER {
   C_TYPE* parse_specifiers(C_TYPE* type_so_far, STORAGE_CLASS* storage_class = nullptr);
   C_TYPE* parse_type_specifier(C_TYPE* type_so_far);
   C_TYPE* parse_enum(POSITION at);  // enum_parser.cpp
+  C_TYPE* parse_struct_or_union(POSITION at, bool is_union);  // struct_parser.cpp
   DECLARATOR* parse_declarator(C_TYPE* type);
   DECLARATOR* parse_declarator_suffixes(DECLARATOR* declarator);
   void parse_parameters(PARAMETER_LIST& list);
@@ -200,6 +201,8 @@ class C_PARSER {
   int errors_tolerated = 0;
   // The declaration being read defined enumerators: a type alone is then a declaration.
   bool declared_enumerators = false;
+  // The declaration's specifiers declared or defined a structure tag: it may end at `;`.
+  bool declared_tag = false;
 
   COMPOUND* innermost_block() const { return scopes.empty() ? nullptr : scopes.back(); }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cfront/c_name.h"
+#include "cfront/struct_type.h"
 
 class ASM_PARSER;
 class C_FUNCTION;
@@ -43,6 +44,8 @@ struct C_FILE {
   std::vector<std::pair<INTERNED, C_TYPE*>> type_names;
   // The most recent enumerator of that name, or nullptr.
   DEFINE_MACRO* find_enumerator(INTERNED text) const;
+  // The structure and union tags, each in its block.
+  TAG_TABLE tags;
   // The type the most recent typedef of that name stands for, or nullptr.
   C_TYPE* find_type_name(INTERNED text) const;
 };

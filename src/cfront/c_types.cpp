@@ -1,13 +1,14 @@
 // Conformance: whether a value of one C type may be stored where another is expected. The
 // char and int sources follow one table; a pointer conforms to a pointer whose pointed-to type
-// accepts its own. A refusal leaves its reason pending in the error handler for the caller.
-// Also whether two declarations give one thing the same type.
+// accepts its own; a structure only to its own layout. A refusal leaves its reason pending in the
+// error handler for the caller. Also whether two declarations give one thing the same type.
 #include "cfront/c_types.h"
 
 #include "base/error_handler.h"
 #include "base/kind_cast.h"
 #include "cfront/c_stops.h"
 #include "cfront/function_pointer.h"
+#include "cfront/struct_type.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ const SCALAR_RULE& scalar_rule(const C_TYPE& source) {
     case TYPE_KIND::void_type:
     case TYPE_KIND::pointer_type:
     case TYPE_KIND::function_type:
+    case TYPE_KIND::struct_type:
       break;
   }
   stop_compiler("a conformance rule for " + source.display_name(), source.position());
@@ -71,6 +73,8 @@ const char* refusal(const C_TYPE& source, const C_TYPE& target, bool pointed_to)
                            (target_pointer != nullptr && pointed_function(&target) != nullptr);
     return functions ? "Function pointer type does not match." : "Pointer type does not match.";
   }
+  if (const STRUCT_LAYOUT* layout = layout_of(&source))
+    return layout_of(&target) == layout ? nullptr : "Structure types do not match.";
   const SCALAR_RULE& rule = scalar_rule(source);
   if (target.is_char()) return pointed_to ? rule.into_char : nullptr;
   if (target.is_int()) return nullptr;
@@ -97,6 +101,7 @@ bool same_type(const C_TYPE& first, const C_TYPE& second) {
   if (first.kind() != second.kind()) return false;
   if (const auto* function = kind_cast<FUNCTION_TYPE>(&first))
     return same_function_type(*function, static_cast<const FUNCTION_TYPE&>(second));
+  if (layout_of(&first) != layout_of(&second)) return false;
   const auto* pointer = kind_cast<POINTER_TYPE>(&first);
   if (pointer == nullptr) return true;
   const C_TYPE& pointed_to = *pointer->pointed_to;

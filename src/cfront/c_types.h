@@ -1,6 +1,6 @@
-// The C types: void, char, unsigned char, int, unsigned int (short and long read as int) and
-// pointers. Each records where its keywords stand. conforms_to is the rule for storing a value
-// of one type where another is expected.
+// The C types: void, char, unsigned char, int, unsigned int (short and long read as int),
+// pointers and structures (struct_type.h). Each records where its keywords stand. conforms_to is
+// the rule for storing a value of one type where another is expected.
 #pragma once
 
 #include <string>
@@ -19,6 +19,7 @@ enum class TYPE_KIND {
   unsigned_int_type,
   pointer_type,
   function_type,  // what a function pointer points to (function_pointer.h)
+  struct_type,
 };
 
 class C_TYPE : public C_NODE {

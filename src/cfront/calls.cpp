@@ -14,6 +14,7 @@
 #include "cfront/c_types.h"
 #include "cfront/declarations.h"
 #include "cfront/function_pointer.h"
+#include "cfront/pointer_steps.h"
 #include "cfront/unary.h"
 #include "cfront/variables.h"
 
@@ -118,6 +119,7 @@ EXPRESSION* POINTER_USAGE::simplify(C_PROGRAM& program) {
   if (no_object)
     error_handler.error_at(position_of(), "A void * or a function pointer cannot be indexed.");
   base_name = variable_name(base);
+  if (is_pointer) scale_count(index, base->type_of(program), program);
   simplify_value(base, program);
   simplify_value(index, program);
   return this;

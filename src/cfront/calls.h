@@ -43,7 +43,7 @@ void check_call_arguments(C_PROGRAM& program, const std::vector<EXPRESSION*>& ar
                           const PARAMETER_LIST* list, const POSITION& callee);
 
 // `base[index]`: the word at the base's address plus the index.
-class POINTER_USAGE final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::pointer_usage> {
+class POINTER_USAGE : public OF_KIND<EXPRESSION, EXPRESSION_KIND::pointer_usage> {
  public:
   POINTER_USAGE(EXPRESSION* base, EXPRESSION* index) : base(base), index(index) {}
   EXPRESSION* simplify(C_PROGRAM& program) override;

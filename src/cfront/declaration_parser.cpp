@@ -15,7 +15,9 @@
 #include "cfront/declarations.h"
 #include "cfront/expression.h"
 #include "cfront/function_pointer.h"
+#include "cfront/initializer_tree.h"
 #include "cfront/string_literal.h"
+#include "cfront/struct_type.h"
 #include "cfront/tentative_definition.h"
 
 namespace {
@@ -40,10 +42,8 @@ struct REFUSED_TYPE_WORD {
   std::string_view word;
   std::string_view construct;
 };
-constexpr std::array<REFUSED_TYPE_WORD, 4> refused_type_words{{{"float", "floating point"},
-                                                               {"double", "floating point"},
-                                                               {"struct", "struct and union"},
-                                                               {"union", "struct and union"}}};
+constexpr std::array<REFUSED_TYPE_WORD, 2> refused_type_words{
+    {{"float", "floating point"}, {"double", "floating point"}}};
 
 // The first words of a block's declarations.
 constexpr std::array<std::string_view, 19> declaration_words{
@@ -214,7 +214,9 @@ DECLARATOR* parse_prototype_suffix(C_PARSER& parser, DECLARATOR* declarator) {
     parser.warn(named->position(), "This function has deplult \"int\" type.");
     return_type = program.make<INT_TYPE>(named->position());
   }
-  return program.make<FUNCTION_PROTOTYPE>(return_type, named->name(), parameters);
+  auto* prototype = program.make<FUNCTION_PROTOTYPE>(return_type, named->name(), parameters);
+  refuse_structure_by_value(parser, *prototype);
+  return prototype;
 }
 
 // pointers := { "*" { qualifier } }
@@ -262,23 +264,6 @@ ARGUMENT_DECLARATION* parse_parameter(C_PARSER& parser) {
   return program.make<ARGUMENT_DECLARATION>(type, name);
 }
 
-// ---- Initialisers ----
-
-// initializer_items := assignment { "," assignment } [ "," ] "}"   (after "{")
-void parse_initializer_items(C_PARSER& parser, INITIALIZER_LIST& list) {
-  for (;;) {
-    if (parser.current() == '{') parser.not_implemented("nested initialiser braces");
-    EXPRESSION* item = parser.parse_assignment();
-    if (item == nullptr) break;
-    list.items.push_back(item);
-    if (parser.match_char(',') && parser.current() != '}') continue;
-    if (!parser.match_char('}')) break;
-    list.close_brace = parser.token_start();
-    return;
-  }
-  parser.report(parser.cursor_position(), "Bad array initializer.");
-}
-
 // ---- Declarations ----
 
 // A type of its own for each use of a typedef name, which a qualifier of the use may mark.
@@ -308,19 +293,23 @@ C_TYPE* fresh_copy(C_PROGRAM& program, const C_TYPE& type, POSITION at) {
       copy = program.make<FUNCTION_TYPE>(at, function.return_type, function.parameters);
       break;
     }
+    case TYPE_KIND::struct_type:
+      copy = program.make<STRUCT_TYPE>(at, static_cast<const STRUCT_TYPE&>(type).layout);
+      break;
   }
   copy->is_const = type.is_const;
   return copy;
 }
 
-// `typedef T name, *pointer_name;`: each declarator names its type. An array or a function type
-// cannot be named, nor can a name be initialised.
+// `typedef T name, *pointer_name;`: each declarator names its type (a structure's is its
+// layout, shared). An array or a function type cannot be named, nor can a name be initialised.
 void define_type_names(C_PARSER& parser, const std::vector<DECLARATOR*>& declarators) {
   for (DECLARATOR* declarator : declarators) {
     if (declarator == nullptr) continue;
     auto* named = kind_cast<TYPE_AND_NAME>(declarator);
     if (named == nullptr || named->unsized_array) {
-      parser.report(declarator->position(), "typedef names only a scalar or pointer type.");
+      parser.report(declarator->position(),
+                    "typedef names only a scalar, pointer or structure type.");
       continue;
     }
     if (parser.file != nullptr && named->type() != nullptr)
@@ -437,10 +426,11 @@ void C_PARSER::parse_external_declaration() {
   if (current() == '#') return parse_directive();
   refuse_item_without_type(*this);
   declared_enumerators = false;
+  declared_tag = false;
   STORAGE_CLASS storage_class = STORAGE_CLASS::plain;
   C_TYPE* type = parse_specifiers(nullptr, &storage_class);
   // A type alone declares nothing, unless it is an enum that declares its enumerators.
-  if (current() == ';' && declared_enumerators) {
+  if (current() == ';' && (declared_enumerators || declared_tag)) {
     match_char(';');
     return;
   }
@@ -460,7 +450,8 @@ void C_PARSER::parse_external_declaration() {
     file->declarations.insert(file->declarations.end(), declarators.begin(), declarators.end());
 }
 
-// specifiers := { storage_class | qualifier | type_specifier }   (typedef is a storage class; the last
+// specifiers := { storage_class | qualifier | type_specifier }   (typedef is a storage class; the
+// last
 //               type keyword wins, so `unsigned long` is an int; a type must be written)
 C_TYPE* C_PARSER::parse_specifiers(C_TYPE* type_so_far, STORAGE_CLASS* storage_class) {
   C_TYPE* type = type_so_far;
@@ -482,6 +473,8 @@ C_TYPE* C_PARSER::parse_type_specifier(C_TYPE*) {
   if (match_keyword("signed")) return parse_signed(*this, token_start());
   if (match_keyword("unsigned")) return parse_unsigned(*this, token_start());
   if (match_keyword("enum")) return parse_enum(token_start());
+  if (match_keyword("struct")) return parse_struct_or_union(token_start(), false);
+  if (match_keyword("union")) return parse_struct_or_union(token_start(), true);
   for (const REFUSED_TYPE_WORD& refused : refused_type_words)
     if (next_word_is(refused.word)) not_implemented(refused.construct);
   if (read_identifier()) {
@@ -527,7 +520,7 @@ void C_PARSER::parse_parameters(PARAMETER_LIST& list) {
 }
 
 // initializer := [ "=" ( assignment | "{" initializer_items ) ]
-// Only an array takes a list.
+// Only an array or a structure takes a list.
 DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
   if (!match_char('=')) return declarator;
   if (current() == '"' || current() == '{') declarator = sized_by_initializer(*this, declarator);
@@ -537,14 +530,15 @@ DECLARATOR* C_PARSER::parse_initializer(DECLARATOR* declarator) {
   } else {
     if (!match_char('{')) return program.make<INITIALIZER>(declarator, parse_assignment());
     list = program.make<INITIALIZER_LIST>(token_start(), declarator);
-    parse_initializer_items(*this, *list);
+    read_initializer_list(*this, *list);
   }
-  // `int a[] = {...}` takes its size from the items.
+  // `int a[] = {...}` takes its size from the items (a laid-out list, when it is laid out).
   auto* array = kind_cast<ARRAY_TYPE>(declarator);
-  if (array != nullptr && array->size_expression == nullptr)
+  if (array != nullptr && array->size_expression == nullptr && list->braces == nullptr)
     array->size_expression = program.make<DECIMAL_CONSTANT>(
         list->open_brace, list->close_brace, static_cast<int32_t>(list->items.size()));
-  if (array == nullptr) report(declarator->position(), "Bad initialization for this type.");
+  if (array == nullptr && layout_of(declarator->type()) == nullptr)
+    report(declarator->position(), "Bad initialization for this type.");
   return list;
 }
 
@@ -579,7 +573,8 @@ bool C_PARSER::at_type_name_word() {
   bool named = read_identifier() && file->find_type_name(interned_name()) != nullptr;
   // A local that hides the type name is used as a variable: `word = 3;` assigns it.
   const char after = current();
-  named = named && (after == '*' || after == ')' || after == '_' || std::isalpha(static_cast<unsigned char>(after)) != 0);
+  named = named && (after == '*' || after == ')' || after == '_' ||
+                    std::isalpha(static_cast<unsigned char>(after)) != 0);
   set_cursor(line, column);
   return named;
 }

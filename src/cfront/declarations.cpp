@@ -12,6 +12,8 @@
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 #include "cfront/expression.h"
+#include "cfront/initializer_tree.h"
+#include "cfront/struct_type.h"
 #include "machine/machine.h"
 
 namespace {
@@ -75,7 +77,9 @@ void ARRAY_TYPE::check(C_PROGRAM& program) {
   // A size is never loaded into a register: it takes no pool word.
   program.leave_pool(*constant);
   // The RAM block is handed out now: the array's address is a constant of every use.
-  ram_start = program.services.machine.ram.allocate(constant->value);
+  const int32_t element_words = words_of_declarator(element);
+  if (element_words == 0) return report_incomplete(program, *this);
+  ram_start = program.services.machine.ram.allocate(constant->value * element_words);
 }
 
 void INITIALIZER::check(C_PROGRAM& program) {
@@ -100,6 +104,7 @@ bool INITIALIZER::check_local_value(C_PROGRAM& program) {
 // Fewer items than elements leave the rest 0, and a string fills an array one shorter than
 // itself without its ending 0, as in C.
 void INITIALIZER_LIST::check(C_PROGRAM& program) {
+  if (braces != nullptr) return check_laid_out(program);
   declarator->check(program);
   const auto* array = kind_cast<ARRAY_TYPE>(declarator);
   if (array != nullptr && array->size != nullptr) {
@@ -117,6 +122,26 @@ void INITIALIZER_LIST::check(C_PROGRAM& program) {
   for (auto item = items.rbegin(); item != items.rend(); ++item) {
     const POSITION where = (*item)->position_of();
     if (!simplify_to_constant(*item, program)) report_non_static(program, where);
+  }
+}
+
+// A laid-out list is checked once: each word a constant, or, in a local's list, any value that
+// may be stored in it.
+void INITIALIZER_LIST::check_laid_out(C_PROGRAM& program) {
+  if (laid_out) return;
+  laid_out = true;
+  std::vector<C_TYPE*> word_types;
+  if (!lay_out_initializer(*this, program, word_types)) return;
+  for (std::size_t k = items.size(); k-- > 0;) {
+    const POSITION where = items[k]->position_of();
+    if (!is_automatic()) {
+      if (!simplify_to_constant(items[k], program)) report_non_static(program, where);
+      continue;
+    }
+    EXPRESSION* value = simplify_value(items[k], program);
+    if (value == nullptr || value->is_constant() || word_types[k] == nullptr) continue;
+    test_stored_types(
+        program, *value, [&word_types, k] { return word_types[k]; }, where, " Bad initialization.");
   }
 }
 

@@ -13,6 +13,7 @@
 
 class DECIMAL_CONSTANT;
 class EXPRESSION;
+class INIT_BRACES;
 
 // The storage class a declaration writes: `auto` and `register` change nothing. A static local
 // lives as a global does; an extern declaration stands for a file-level definition found in
@@ -76,9 +77,12 @@ class TYPE_AND_NAME final : public OF_KIND<DECLARATOR, DECLARATOR_KIND::type_and
   C_TYPE* type() const override { return type_; }
   NAME* name() const override { return name_; }
   POSITION position() const override { return name_->position; }
+  // A structure object gets its block of RAM words here (struct_objects.cpp).
+  void check(C_PROGRAM& program) override;
 
   // Written `name[]`: a pointer, unless an initialiser gives the array its size.
   bool unsized_array = false;
+  int32_t ram_start = -1;  // a structure's RAM block, like an array's
 
  private:
   C_TYPE* type_;
@@ -176,7 +180,9 @@ class INITIALIZER final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initiali
   bool check_local_value(C_PROGRAM& program);
 };
 
-// `declarator = { items }`; only an array may have one.
+// `declarator = { items }` for an array or a structure. A list that nests or designates, or
+// initialises a structure, is kept as written (braces) and laid out by the check into items,
+// one per word.
 class INITIALIZER_LIST final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::initializer_list> {
  public:
   INITIALIZER_LIST(POSITION open_brace, DECLARATOR* declarator)
@@ -187,6 +193,11 @@ class INITIALIZER_LIST final : public OF_KIND<INITIALIZING, DECLARATOR_KIND::ini
   std::vector<EXPRESSION*> items;
   POSITION close_brace;
   bool from_string = false;  // a string's characters and its ending 0
+  INIT_BRACES* braces = nullptr;
+  bool laid_out = false;
+
+ private:
+  void check_laid_out(C_PROGRAM& program);
 };
 
 // Every declaration of a block, in source order (a bare type is kept as a nullptr declarator

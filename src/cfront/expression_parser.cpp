@@ -15,12 +15,15 @@
 #include "cfront/c_types.h"
 #include "cfront/calls.h"
 #include "cfront/compound.h"
+#include "cfront/compound_literal.h"
 #include "cfront/conditional.h"
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/function_pointer.h"
+#include "cfront/member_access.h"
 #include "cfront/relational.h"
 #include "cfront/string_literal.h"
+#include "cfront/struct_type.h"
 #include "cfront/unary.h"
 #include "cfront/variables.h"
 
@@ -166,9 +169,9 @@ EXPRESSION* parse_binary_level(C_PARSER& parser, std::span<const OPERATOR> opera
 }
 
 // The words a type name may begin with (the refused ones are refused by the specifiers).
-constexpr std::string_view type_name_words[] = {
-    "void",  "char",   "short",    "int",   "long",   "signed", "unsigned",
-    "const", "volatile", "float", "double", "struct", "union",  "enum"};
+constexpr std::string_view type_name_words[] = {"void",   "char",     "short", "int",      "long",
+                                                "signed", "unsigned", "const", "volatile", "float",
+                                                "double", "struct",   "union", "enum"};
 
 bool at_type_name(C_PARSER& parser) {
   for (std::string_view word : type_name_words)
@@ -201,9 +204,11 @@ bool starts_parenthesised_expression(C_PARSER& parser) {
   return name;
 }
 
-// cast := "(" type-name unary   (after the "(", at the type name)
+// cast := "(" type-name ( unary | compound_literal )   (after the "(", at the type name)
 EXPRESSION* parse_cast(C_PARSER& parser, POSITION open_parenthesis) {
   C_TYPE* type = parse_type_name(parser);
+  if (parser.current() == '{')
+    return parser.parse_postfix(parse_compound_literal(parser, open_parenthesis, type));
   EXPRESSION* operand = parser.parse_unary();
   if (operand == nullptr) return nullptr;
   return parser.bounded(parser.program.make<CAST>(open_parenthesis, operand, type), operand);
@@ -229,7 +234,7 @@ EXPRESSION* parse_prefix(C_PARSER& parser) {
 }
 
 // sizeof := "sizeof" ( "(" type-name | unary )   (after the word). A type's size is known
-// now: every scalar and pointer takes one word.
+// now: every scalar and pointer takes one word, a structure its layout's words.
 EXPRESSION* parse_sizeof(C_PARSER& parser) {
   const POSITION at = parser.token_start();
   const int line = parser.line();
@@ -238,7 +243,9 @@ EXPRESSION* parse_sizeof(C_PARSER& parser) {
     C_TYPE* type = parse_type_name(parser);
     const POSITION end = parser.cursor_position().shifted(-1);
     if (type->is_void()) parser.report(at, "sizeof of void.");
-    return parser.program.make<DECIMAL_CONSTANT>(at, end, 1);
+    const int32_t words = words_of_type(type);
+    if (words == 0) report_going_on(parser, at, "sizeof of an incomplete type.");
+    return parser.program.make<DECIMAL_CONSTANT>(at, end, type->is_void() ? 1 : words);
   }
   parser.set_cursor(line, column);
   EXPRESSION* operand = parser.parse_unary();
@@ -467,8 +474,7 @@ EXPRESSION* C_PARSER::parse_unary() {
   if (match_two('-', '-')) return parse_rewritten_prefix<MINUS_ASSIGNMENT>(*this, 1);
   if (match_keyword("sizeof")) return parse_sizeof(*this);
   if (match_char('+')) return parse_prefix<CAST>(*this);
-  if (match_char('!'))
-    return parse_rewritten_prefix<RELATIONAL_EQ>(*this, 0);
+  if (match_char('!')) return parse_rewritten_prefix<RELATIONAL_EQ>(*this, 0);
   if (match_char('~')) return parse_rewritten_prefix<EXCLUSIVE_OR>(*this, -1);
   if (match_char('&')) return parse_prefix<UNARY_AND>(*this);
   if (match_char('*')) return parse_prefix<UNARY_STAR>(*this);
@@ -477,13 +483,15 @@ EXPRESSION* C_PARSER::parse_unary() {
   not_implemented();
 }
 
-// postfix := { "[" expression "]" | "(" arguments ")" | "++" | "--" }   ("." and "->" refused)
+// postfix := { "[" expression "]" | "(" arguments ")" | "++" | "--" | member_access }
 EXPRESSION* C_PARSER::parse_postfix(EXPRESSION* primary) {
   EXPRESSION* expression = primary;
   while (expression != nullptr) {
-    if (current() == '.' || at_operator(*this, "->", ""))
-      not_implemented("member access with . and ->");
-    if (match_char('['))
+    if (match_char('.'))
+      expression = parse_member_access(*this, expression, false);
+    else if (match_two('-', '>'))
+      expression = parse_member_access(*this, expression, true);
+    else if (match_char('['))
       expression = parse_index(*this, expression);
     else if (current() == '(')
       expression = parse_call(*this, expression);

@@ -3,10 +3,12 @@
 #include "cfront/relational.h"
 
 #include "cfront/c_types.h"
+#include "cfront/pointer_steps.h"
 
 EXPRESSION* RELATIONAL::simplify(C_PROGRAM& program) {
   simplify_value(left, program);
   simplify_value(right, program);
+  refuse_structure_operands(*this, program, "Structures cannot be compared.");
   return this;
 }
 

@@ -12,6 +12,8 @@
 #include "cfront/c_types.h"
 #include "cfront/constant.h"
 #include "cfront/function_pointer.h"
+#include "cfront/member_access.h"
+#include "cfront/struct_type.h"
 #include "cfront/variables.h"
 #include "machine/processor_parameters.h"
 
@@ -35,9 +37,12 @@ EXPRESSION* UNARY_AND::simplify(C_PROGRAM& program) {
   return this;
 }
 
-// The operand's own type: an assignment of `&x` asks for a pointer target instead.
+// The operand's own type: an assignment of `&x` asks for a pointer target instead. A
+// structure's address is a pointer, so that its arithmetic steps by the structure.
 C_TYPE* UNARY_AND::type_of(C_PROGRAM& program) {
-  return operand->type_of(program);
+  C_TYPE* type = operand->type_of(program);
+  if (layout_of(type) == nullptr) return type;
+  return program.make<POINTER_TYPE>(position, type);
 }
 
 // An operand that is no pointer is reported here (a name already reported as undefined is not),
@@ -115,11 +120,8 @@ VARIABLE* named_variable(EXPRESSION* operand, C_PROGRAM& program) {
 }
 
 int32_t words_of(DECLARATOR* declarator, C_PROGRAM& program) {
-  auto* array = kind_cast<ARRAY_TYPE>(declarator);
-  if (array == nullptr) return 1;
-  array->check(program);
-  const int32_t count = array->size == nullptr ? 0 : array->size->value;
-  return count * words_of(array->element, program);
+  declarator->check(program);
+  return words_of_declarator(declarator);
 }
 
 }  // namespace
@@ -147,11 +149,18 @@ C_TYPE* CAST::type_of(C_PROGRAM& program) {
 EXPRESSION* SIZE_OF::simplify(C_PROGRAM& program) {
   int32_t words = 1;
   if (VARIABLE* variable = named_variable(operand, program)) {
+    // A laid-out list gives an array written without length its length.
+    auto* global = kind_cast<GLOBAL_VARIABLE>(variable);
+    auto* list = global == nullptr ? nullptr : kind_cast<INITIALIZER_LIST>(global->declaration);
+    if (list != nullptr && list->braces != nullptr) list->check(program);
     words = words_of(variable->declarator->declared(), program);
+  } else if (auto* member = dynamic_cast<MEMBER_ACCESS*>(operand)) {
+    words = member->member_words(program);
   } else if (EXPRESSION* simplified = simplify_operand(operand, program)) {
     const C_TYPE* type = simplified->type_of(program);
     if (type != nullptr && type->is_void())
       program.services.error_handler.error_at(position, "sizeof of void.");
+    words = words_of_type(type);
   }
   auto* size = program.make<DECIMAL_CONSTANT>(position, operand->end_position(), words);
   return size->simplify(program);

@@ -71,8 +71,8 @@ class CAST final : public OF_KIND<UNARY, EXPRESSION_KIND::cast> {
   C_TYPE* type;  // none for unary +
 };
 
-// `sizeof e`, in words: an array's element count times its element's size, one for any other
-// value. It becomes that constant; e is never evaluated.
+// `sizeof e`, in words: an array's element count times its element's size, a structure's
+// words, one for any other value. It becomes that constant; e is never evaluated.
 class SIZE_OF final : public OF_KIND<UNARY, EXPRESSION_KIND::size_of> {
  public:
   using OF_KIND::OF_KIND;

@@ -28,7 +28,7 @@ class VARIABLE : public EXPRESSION {
       : EXPRESSION(kind), use(use), declarator(declarator) {}
 };
 
-class LOCAL_VARIABLE final : public OF_KIND<VARIABLE, EXPRESSION_KIND::local_variable> {
+class LOCAL_VARIABLE : public OF_KIND<VARIABLE, EXPRESSION_KIND::local_variable> {
  public:
   LOCAL_VARIABLE(COMPOUND* block, NAME* use, DECLARATOR* declarator)
       : OF_KIND(use, declarator), block(block) {}

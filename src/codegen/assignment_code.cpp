@@ -4,10 +4,12 @@
 #include "base/kind_cast.h"
 #include "cfront/assignments.h"
 #include "cfront/calls.h"
+#include "cfront/pointer_steps.h"
 #include "cfront/unary.h"
 #include "codegen/codegen.h"
 #include "codegen/expression_code.h"
 #include "codegen/media/storage_medium.h"
+#include "codegen/structure_code.h"
 
 namespace {
 
@@ -24,6 +26,7 @@ bool is_register_or_ram(const STORAGE_MEDIUM& m) {
 }  // namespace
 
 STORAGE_MEDIUM& simple_assignment(CODEGEN& g, ASSIGNMENT& node) {
+  if (is_structure(g, node.target)) return structure_assignment(g, node);
   STORAGE_MEDIUM& v = source_medium(g, node.source);
   store(g, node.target, v);
   return v;
@@ -77,8 +80,9 @@ STORAGE_MEDIUM& shift_assignment(CODEGEN& g, SHIFT_ASSIGNMENT& node, bool left) 
   return t;
 }
 
-// The old value in a temporary, then the location stepped.
+// The old value in a temporary, then the location stepped (a pointer by its element's words).
 STORAGE_MEDIUM& post_step(CODEGEN& g, UNARY& node, int32_t step) {
+  step *= pointed_to_words(node.operand->type_of(g.program));
   STORAGE_MEDIUM& x = location(g, node.operand);
   STORAGE_MEDIUM& t = g.sm.take_temporary_medium();
   t.assign(g, x);
@@ -89,6 +93,7 @@ STORAGE_MEDIUM& post_step(CODEGEN& g, UNARY& node, int32_t step) {
 
 // An increment as a statement makes no copy.
 void step_in_place(CODEGEN& g, UNARY& node, int32_t step) {
+  step *= pointed_to_words(node.operand->type_of(g.program));
   STORAGE_MEDIUM& x = location(g, node.operand);
   x.add_constant(g, step);
   x.release(g);

@@ -31,6 +31,7 @@ bool is_unsigned_type(CODEGEN& g, const C_TYPE* type) {
     case TYPE_KIND::int_type:
     case TYPE_KIND::pointer_type:
     case TYPE_KIND::function_type:
+    case TYPE_KIND::struct_type:
       return false;
   }
   g.internal_error("a type of an unknown kind");

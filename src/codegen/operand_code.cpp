@@ -4,6 +4,7 @@
 #include "base/kind_cast.h"
 #include "cfront/asm_statements.h"
 #include "cfront/calls.h"
+#include "cfront/compound_literal.h"
 #include "cfront/constant.h"
 #include "cfront/unary.h"
 #include "cfront/variables.h"
@@ -14,6 +15,7 @@
 #include "codegen/media/ram_sm.h"
 #include "codegen/media/register_sm.h"
 #include "codegen/storage_allocation.h"
+#include "codegen/structure_code.h"
 
 namespace {
 
@@ -68,6 +70,7 @@ STORAGE_MEDIUM* named_medium(CODEGEN& g, EXPRESSION* e) {
   switch (e->kind()) {
     case EXPRESSION_KIND::local_variable:
     case EXPRESSION_KIND::global_variable:
+      if (auto* literal = dynamic_cast<COMPOUND_LITERAL*>(e)) return &literal_medium(g, *literal);
       return &variable_medium(g, static_cast<VARIABLE*>(e)->declarator->declared());
     case EXPRESSION_KIND::argument:
       return &parameter_medium(g, static_cast<ARGUMENT*>(e)->declaration);

@@ -17,6 +17,7 @@
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/macro.h"
+#include "cfront/member_access.h"
 #include "cfront/statements.h"
 #include "cfront/unary.h"
 #include "cfront/variables.h"
@@ -307,13 +308,20 @@ class INSPECTION {
     return found == g_.declared_media.end() || !g_.media_valid ? nullptr : found->second;
   }
 
+  // A member answers as an element with a constant index does, on its name too; without
+  // media, by its name.
   void indexing(const POINTER_USAGE& u) {
     auto* k = kind_cast<DECIMAL_CONSTANT>(u.index);
+    const auto* member = dynamic_cast<const MEMBER_ACCESS*>(&u);
+    const bool on_member =
+        member != nullptr && hit_range(member->member_position, u.end_position());
     int32_t address = 0;
-    if (k != nullptr && g_.media_valid && on(u.base) && base_address(u.base, address)) {
+    if (k != nullptr && g_.media_valid && (on(u.base) || on_member) &&
+        base_address(u.base, address)) {
       answer(RAM_SM(address + k->value, 1).print_value(g_.machine));
       return;
     }
+    if (on_member) return answer(*member->member_name);
     expression(u.base);
     expression(u.index);
   }

@@ -17,6 +17,7 @@
 #include "codegen/media/ram_sm.h"
 #include "codegen/media/scratch.h"
 #include "codegen/storage_allocation.h"
+#include "codegen/structure_code.h"
 #include "isa/instructions.h"
 #include "machine/machine.h"
 
@@ -60,6 +61,8 @@ void generate_compound(CODEGEN& g, COMPOUND& block) {
 void initialise_scalar(CODEGEN& g, INITIALIZER& initializer) {
   if (initializer.expression == nullptr) return;
   STORAGE_MEDIUM& target = variable_medium(g, initializer.declared());
+  if (is_structure(g, initializer.expression))
+    return copy_structure_into(g, target, initializer.expression);
   auto* call = kind_cast<FUNCTION_CALL>(resolved(initializer.expression));
   STORAGE_MEDIUM& v =
       call != nullptr ? call_result_medium(g, *call) : medium(g, initializer.expression);
@@ -87,8 +90,10 @@ void generate_asm_call(CODEGEN& g, ASM_CALL& call) {
 void initialise(CODEGEN& g, DECLARATOR* declaration) {
   AT_POSITION at(g.code, declaration->position());
   switch (declaration->kind()) {
-    case DECLARATOR_KIND::initializer_list:
-      return initialise_array(g, static_cast<INITIALIZER_LIST&>(*declaration));
+    case DECLARATOR_KIND::initializer_list: {
+      auto& list = static_cast<INITIALIZER_LIST&>(*declaration);
+      return list.braces != nullptr ? initialise_words(g, list) : initialise_array(g, list);
+    }
     case DECLARATOR_KIND::initializer:
       return initialise_scalar(g, static_cast<INITIALIZER&>(*declaration));
     case DECLARATOR_KIND::type_and_name:

@@ -118,7 +118,11 @@ STORAGE_MEDIUM& variable_medium(CODEGEN& g, DECLARATOR* storage) {
   if (auto* array = kind_cast<ARRAY_TYPE>(storage)) {
     if (array->ram_start < 0 || array->size == nullptr)
       g.internal_error("an array without its RAM block");
-    m = &g.make<RAM_SM>(array->ram_start, array->size->value);
+    m = &g.make<RAM_SM>(array->ram_start, words_of_declarator(array));
+  } else if (auto* structure = kind_cast<TYPE_AND_NAME>(storage);
+             structure != nullptr && layout_of(structure->type()) != nullptr) {
+    if (structure->ram_start < 0) g.internal_error("a structure without its RAM block");
+    m = &g.make<RAM_SM>(structure->ram_start, words_of_declarator(structure));
   } else if (storage->needs_ram_cell) {
     m = &g.new_ram_medium();
   } else {

@@ -1,7 +1,8 @@
 // Programs a firmware author would write (sorting, checksums, searching, recursion, pointer
-// walks, signed and unsigned comparisons, state machines), built and run to their end on
-// processors of several sizes. Each leaves its results in `int out[K]`; a reference written
-// here in C++, with N-bit two's-complement wrapping, says what they must be. The programs are
+// walks, signed and unsigned comparisons, state machines, a ring buffer and a message table of
+// structs), built and run to their end on processors of several sizes. Each leaves its results
+// in `int out[K]`; a reference written here in C++, with N-bit two's-complement wrapping, says
+// what they must be. The programs are
 // the files of corpus/ beside this one, and their data is read from their own initialisers.
 // The programs that check themselves against values worked out by hand leave the count of
 // failed checks in out[0] and the number of the first one in out[1]. Every run is watched for
@@ -11,10 +12,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <numeric>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -467,4 +470,63 @@ TEST(C_CORPUS, static_locals_keep_their_values_and_extern_declarations_find_thei
 
 TEST(C_CORPUS, calls_through_function_pointers_reach_the_function_held_and_void_pointers_convert) {
   check_program("function_pointers.c", no_failed_check);
+}
+
+TEST(C_CORPUS, a_ring_buffer_struct_queues_and_refuses_through_a_pointer) {
+  check_program("ring_buffer.c", [](const WORD& w, const std::string& source) {
+    const auto capacity = static_cast<size_t>(macro_value(source, "RING_SIZE", w));
+    std::deque<int32_t> ring;
+    std::vector<int32_t> out(10, 0);
+    size_t taken = 0;
+    for (int32_t value : initializer(source, "script", w)) {
+      if (value == 0) {
+        out[taken++] = ring.empty() ? -1 : ring.front();
+        if (!ring.empty()) ring.pop_front();
+      } else if (ring.size() == capacity) {
+        ++out[8];
+      } else {
+        ring.push_back(value);
+      }
+    }
+    out[7] = static_cast<int32_t>(ring.size());
+    out[9] = w.wrap(std::accumulate(ring.begin(), ring.end(), int64_t{0}));
+    return out;
+  });
+}
+
+// The table's entries {code, 0, "text"} are read from the program, one per line.
+TEST(C_CORPUS, a_table_of_message_structs_is_sorted_by_whole_entries_and_searched) {
+  check_program(
+      "message_table.c",
+      [](const WORD& w, const std::string& source) {
+        struct ENTRY {
+          int32_t code;
+          std::string text;
+        };
+        std::vector<ENTRY> table;
+        const std::regex entry("\\{(-?\\d+), 0, \"(\\w*)\"\\}");
+        for (std::sregex_iterator m(source.begin(), source.end(), entry), end; m != end; ++m)
+          table.push_back({std::stoi((*m)[1]), (*m)[2]});
+        std::stable_sort(table.begin(), table.end(),
+                         [](const ENTRY& a, const ENTRY& b) { return a.code < b.code; });
+        std::vector<int32_t> out(14, 0);
+        out[0] = static_cast<int32_t>(table.size());
+        for (size_t i = 0; i < table.size(); ++i) out[1 + i] = table[i].code;
+        const std::vector<int32_t> queries = initializer(source, "queries", w);
+        int64_t total = 0;
+        for (size_t q = 0; q < queries.size(); ++q) {
+          const auto at = std::find_if(table.begin(), table.end(),
+                                       [&](const ENTRY& e) { return e.code == queries[q]; });
+          out[6 + q] = at == table.end() ? -1 : static_cast<int32_t>(at - table.begin());
+          if (at != table.end()) total += static_cast<int64_t>(at->text.size());
+        }
+        out[10] = w.wrap(total);
+        int64_t checksum = 0;
+        for (size_t i = 0; i < table.size(); ++i)
+          for (size_t k = 0; k < table[i].text.size(); ++k)
+            checksum += table[i].text[k] * static_cast<int64_t>(i + k + 1);
+        out[11] = w.wrap(checksum);
+        return out;
+      },
+      [](const CONFIGURATION& c) { return c.l > 6; });
 }
