@@ -150,7 +150,7 @@ const REFUSAL refusals[] = {
     {"int x y;", not_implemented, "y", true},
     {"int 5;", "Syntax error.", "5", true},
     {"int f(static int a) { }", not_implemented, "static", true},
-    {"int (*p)[4];", "This aspect of ANSI C is not implemented: a pointer to\nan array.", "[", false},
+    {"int (*p)[4];", "This aspect of ANSI C is not implemented: a pointer\nto an array.", "[", false},
     {"int (*(*p))(int);", "This aspect of ANSI C is not implemented: nested\nparenthesised declarators.", "(*p))", false},
     {"int *;", "( expected.", ";", false},
     {"int f(a, b) { }", not_implemented, "a", true},
