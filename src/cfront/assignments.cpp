@@ -54,10 +54,7 @@ void test_stored_types(C_PROGRAM& program, EXPRESSION& source,
   const C_TYPE* source_type = source.type_of(program);
   const C_TYPE* target = target_type();
   if (source_type == nullptr || target == nullptr) return;
-  // The constant 0 is the null pointer of every pointer type.
-  const auto* constant = kind_cast<DECIMAL_CONSTANT>(&source);
-  if (constant != nullptr && constant->value == 0 && kind_cast<POINTER_TYPE>(target) != nullptr)
-    return;
+  if (is_null_pointer_for(source, target)) return;
   if (conforms_to(*source_type, *target, error_handler)) return;
   error_handler.add_position(position);
   error_handler.append(refusal);

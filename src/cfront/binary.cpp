@@ -4,6 +4,7 @@
 #include "cfront/binary.h"
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_program.h"
 #include "cfront/constant.h"
 #include "cfront/function_pointer.h"
@@ -78,8 +79,24 @@ void refuse_arithmetic_without_object(BINARY& node, C_PROGRAM& program) {
 
 }  // namespace
 
+namespace {
+
+// The type of a pointer plus or minus a number; nullptr for anything else.
+C_TYPE* pointer_operand_type(EXPRESSION& left, EXPRESSION& right, C_PROGRAM& program) {
+  C_TYPE* left_type = left.type_of(program);
+  C_TYPE* right_type = right.type_of(program);
+  const bool left_pointer = kind_cast<POINTER_TYPE>(left_type) != nullptr;
+  const bool right_pointer = kind_cast<POINTER_TYPE>(right_type) != nullptr;
+  if (left_pointer == right_pointer) return nullptr;
+  return left_pointer ? left_type : right_type;
+}
+
+}  // namespace
+
 EXPRESSION* FOLDING::simplify(C_PROGRAM& program) {
   if (EXPRESSION* difference = scale_pointer_arithmetic(*this, program)) return difference;
+  EXPRESSION* written_left = left;
+  EXPRESSION* written_right = right;
   EXPRESSION* simplified_left = simplify_value(left, program);
   EXPRESSION* simplified_right = simplify_value(right, program);
   if (simplified_left == nullptr || simplified_right == nullptr) return this;
@@ -89,7 +106,11 @@ EXPRESSION* FOLDING::simplify(C_PROGRAM& program) {
   auto* folded = program.make<DECIMAL_CONSTANT>(
       simplified_left->position_of(), simplified_right->end_position(),
       fold(constant_value(simplified_left), constant_value(simplified_right)));
-  return folded->simplify(program);
+  folded->simplify(program);
+  // An array's address plus a step is still a pointer, though both fold to numbers.
+  if (C_TYPE* pointer = pointer_operand_type(*written_left, *written_right, program))
+    folded->type = pointer;
+  return folded;
 }
 
 EXPRESSION* SHIFT::simplify(C_PROGRAM& program) {

@@ -4,6 +4,7 @@
 #include "cfront/constant.h"
 
 #include "base/error_handler.h"
+#include "base/kind_cast.h"
 #include "cfront/c_program.h"
 #include "cfront/c_types.h"
 #include "machine/processor_parameters.h"
@@ -41,4 +42,9 @@ C_TYPE* DECIMAL_CONSTANT::type_of(C_PROGRAM& program) {
 
 void DECIMAL_CONSTANT::take_address(C_PROGRAM&) {
   needs_ram_cell = true;
+}
+
+bool is_null_pointer_for(const EXPRESSION& value, const C_TYPE* target) {
+  const auto* constant = kind_cast<DECIMAL_CONSTANT>(&value);
+  return constant != nullptr && constant->value == 0 && kind_cast<POINTER_TYPE>(target) != nullptr;
 }

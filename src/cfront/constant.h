@@ -29,3 +29,7 @@ class DECIMAL_CONSTANT final : public OF_KIND<EXPRESSION, EXPRESSION_KIND::decim
   bool needs_ram_cell = false;  // its address is taken: a RAM word holds it
   bool pooled = false;          // entered in the constant pool
 };
+
+// The constant 0, which is the null pointer of every pointer type, offered where target is
+// expected.
+bool is_null_pointer_for(const EXPRESSION& value, const C_TYPE* target);

@@ -13,9 +13,10 @@ void EXPRESSION::check_writable(C_PROGRAM& program) {
   program.services.error_handler.error_at(position_of(), "This is not a writable expression.");
 }
 
+// A pointer tests as C tests it: true when it is not null.
 bool EXPRESSION::is_boolean(C_PROGRAM& program) {
   const C_TYPE* type = type_of(program);
-  return type != nullptr && type->is_int();
+  return type != nullptr && (type->is_int() || type->kind() == TYPE_KIND::pointer_type);
 }
 
 void EXPRESSION::take_address(C_PROGRAM&) {

@@ -14,6 +14,7 @@
 #include "cfront/constant.h"
 #include "cfront/declarations.h"
 #include "cfront/expression.h"
+#include "cfront/unary.h"
 
 namespace {
 
@@ -150,6 +151,11 @@ void RETURN_EXPRESSION::check(C_PROGRAM& program) {
   if (function->return_type->is_void())
     stop_compiler("a value returned from a void function", position);
   const C_TYPE* type = simplified->type_of(program);
+  if (is_null_pointer_for(*simplified, function->return_type)) return;
+  // `&x` is typed as x itself: any address is returned as a pointer, as it is stored.
+  if (kind_cast<UNARY_AND>(simplified) != nullptr &&
+      kind_cast<POINTER_TYPE>(function->return_type) != nullptr)
+    return;
   if (type != nullptr && !conforms_to(*type, *function->return_type, reporter(program)))
     reporter(program).error();
 }
