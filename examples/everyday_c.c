@@ -6,8 +6,10 @@
    of several statements with break (a case never runs on into the next), prototypes, array
    parameters, an int stored into a char. Each result
    is compared with the value worked out by hand; a mismatch counts, and the count, if not zero,
-   is reported by IEM, so -run ends with status 1.
+   is reported by fail (IEM, from tavrel.h), so -run ends with status 1.
    Run: build/tavrel -N 8 -L 8 -run examples/everyday_c.c  (or -N 12, -N 16) */
+#include <tavrel.h>
+
 #define MASK 0xF0   // a hexadecimal macro
 #define EIGHT 010   // octal, as in code
 #define BITS 0b101u
@@ -271,12 +273,8 @@ int main(void)
   expressions();
   arrays_and_strings();
   declarations();
-  if (failures != 0) {
-#asm R6;
-    R6 = failures;
-    asm( IEM R6 );
-#endasm
-  }
+  if (failures != 0)
+    fail(failures);
 }
 
 int sum_of(const int values[], int count)

@@ -1,6 +1,8 @@
-/* Greatest common divisor by repeated subtraction (there is no division). On a wrong result
-   the #asm macro executes IEM, which reports the register as an error: -run then ends with
-   status 1. Run with 16-bit registers: build/tavrel -N 16 -run examples/gcd.c */
+/* Greatest common divisor by repeated subtraction. On a wrong result fail (from tavrel.h)
+   executes IEM, which reports the value as an error: -run then ends with status 1.
+   Run with 16-bit registers: build/tavrel -N 16 -run examples/gcd.c */
+#include <tavrel.h>
+
 int result;
 
 int gcd(int a, int b)
@@ -16,10 +18,6 @@ int gcd(int a, int b)
 int main(void)
 {
   result = gcd(1071, 462);
-  if (result != 21) {
-#asm R6;
-    R6 = result;
-    asm( IEM R6 );
-#endasm
-  }
+  if (result != 21)
+    fail(result);
 }

@@ -21,6 +21,7 @@ def run_case(name, program):
             for line in open(examples).read().splitlines():
                 if line:
                     shutil.copy(os.path.join(ROOT, "examples", line), os.path.join(work, line))
+            shutil.copytree(os.path.join(ROOT, "include"), os.path.join(work, "include"))
         args = []
         if os.path.exists(os.path.join(case, "args")):
             text = open(os.path.join(case, "args")).read()

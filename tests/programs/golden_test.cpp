@@ -95,9 +95,14 @@ void copy_inputs(const fs::path& case_directory, const fs::path& work_directory)
       continue;
     fs::copy(entry.path(), work_directory / name, fs::copy_options::recursive);
   }
+  if (!fs::exists(case_directory / "examples")) return;
   std::ifstream examples(case_directory / "examples");
   for (std::string name; std::getline(examples, name);)
     if (!name.empty()) fs::copy(examples_directory / name, work_directory / name);
+  // Examples are shipped with the headers they include, found in include/ of the directory the
+  // program starts in.
+  fs::copy(examples_directory.parent_path() / "include", work_directory / "include",
+           fs::copy_options::recursive);
 }
 
 // The argument vector for execv, program path first; it points into arguments.
